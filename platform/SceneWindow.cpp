@@ -1,0 +1,85 @@
+#include "platform/SceneWindow.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace tarnwick {
+
+namespace {
+QWidget* mainWindow = nullptr;
+ModalScript modalScript;
+}  // namespace
+
+void SetMainWindow(QWidget* window) { mainWindow = window; }
+QWidget* MainWindow() { return mainWindow; }
+void SetModalScript(ModalScript script) { modalScript = std::move(script); }
+
+int RunModal(QDialog* window) {
+    const int result = modalScript ? modalScript(window) : window->exec();
+    return result == ModalDone ? ModalDone : ModalLeft;
+}
+
+SceneWindow::SceneWindow(int width, int height, bool staysOnTop)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint |
+                              (staysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())) {
+    setFixedSize(width, height);
+    setModal(true);
+    surface_ = new PaintBox(this, 0, 0, width, height);
+}
+
+void SceneWindow::CentreOverMainWindow() {
+    if (!mainWindow) return;
+    const QRect outer = mainWindow->frameGeometry();
+    const int clientHeight = mainWindow->height();
+    move(outer.x() + (outer.width() - width()) / 2,
+         outer.y() + outer.height() - (clientHeight + height()) / 2);
+}
+
+void SceneWindow::reject() {
+    if (closableBySystem_) done(ModalLeft);
+}
+
+void SceneWindow::closeEvent(QCloseEvent* event) {
+    if (closableBySystem_) {
+        QDialog::closeEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+QFont GameFont(const char* family, int pixelHeight, bool bold) {
+    QFont font(QString::fromUtf8(family));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height,
+                       const char* family, int pixelHeight, QColor colour, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(left, top, width, height);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setFont(GameFont(family, pixelHeight));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QToolButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
+                             const QString& glyph) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(left, top, width, height);
+    const QIcon icon(glyph);
+    button->setIcon(icon);
+    const QSize size = icon.availableSizes().isEmpty() ? QSize(19, 19) : icon.availableSizes().first();
+    button->setIconSize(size);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,29 @@
+#pragma once
+// What the game asks of the system besides windows and drawing: where the
+// program and its settings live, the error box, and the help viewer.
+#include <QString>
+#include <functional>
+#include <string>
+
+namespace tarnwick {
+
+// The program's folder with a trailing '/'.
+std::string ProgramFolder();
+// Tests run from elsewhere: they name the folder the game reads its files from.
+void SetProgramFolder(const std::string& folder);
+// The settings folder: the user's configuration folder (XDG_CONFIG_HOME,
+// else ~/.config), created when missing, with a trailing '/'.
+std::string SettingsFolder();
+
+// The system's error message box with one OK button.
+void ShowErrorBox(const QString& text);
+using ErrorBoxScript = std::function<void(const QString&)>;
+void SetErrorBoxScript(ErrorBoxScript script);  // tests: record instead of showing
+
+// The primary screen's size in pixels.
+int ScreenWidth();
+int ScreenHeight();
+// Whether a window with this outer rectangle would be seen on some screen.
+bool OnSomeScreen(int left, int top, int width, int height);
+
+}  // namespace tarnwick

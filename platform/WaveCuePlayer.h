@@ -1,0 +1,25 @@
+#pragma once
+// Plays the cue wave files with Qt Multimedia on a thread of its own, so
+// neither start-up nor a cue ever waits for the sound system. A missing
+// file, or no audio device at all, is silence.
+#include <QObject>
+#include <QThread>
+
+#include "shell/Cues.h"
+
+namespace tarnwick {
+
+class WaveCuePlayer : public CuePlayer {
+public:
+    WaveCuePlayer();
+    ~WaveCuePlayer() override;
+
+    void Stop() override;
+    void Play(int cue, const std::string& waveFile) override;
+
+private:
+    QThread thread_;
+    QObject* worker_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,23 @@
+#pragma once
+// The game's message window: a text on the message picture until a click.
+#include "platform/SceneWindow.h"
+
+namespace tarnwick {
+
+class TMessDlg : public SceneWindow {
+    Q_OBJECT
+public:
+    TMessDlg();
+    void ShowModal(const QString& text);
+
+    QLabel* Mess;
+
+protected:
+    void FormPaint();
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+extern TMessDlg* MessDlg;
+
+}  // namespace tarnwick

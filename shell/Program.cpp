@@ -1,0 +1,4 @@
+// Tarnwick: the program entry.
+#include "shell/GameProgram.h"
+
+int main(int argc, char* argv[]) { return tarnwick::RunTarnwick(argc, argv); }

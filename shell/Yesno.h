@@ -1,0 +1,28 @@
+#pragma once
+// The game's question window: a question on the message picture with a
+// yes and a no button. Every way of closing it but yes counts as no.
+#include <QPushButton>
+
+#include "platform/SceneWindow.h"
+
+namespace tarnwick {
+
+class Tyesnodlg : public SceneWindow {
+    Q_OBJECT
+public:
+    Tyesnodlg();
+    // Returns the modal result: 1 yes, 2 no.
+    int ShowModal(const QString& question);
+
+    QLabel* Mess;
+    QPushButton* YesBtn;
+    QPushButton* NoBtn;
+
+protected:
+    void FormPaint();
+    void showEvent(QShowEvent* event) override;
+};
+
+extern Tyesnodlg* yesnodlg;
+
+}  // namespace tarnwick

@@ -1,0 +1,368 @@
+// The main window on the offscreen platform: start-up, settings, the
+// labyrinth's animations against a counting clock, and closing.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "labyrinth/Maze.h"
+#include "platform/SceneWindow.h"
+#include "platform/System.h"
+#include "shell/GameState.h"
+#include "shell/Main.h"
+#include "shell/Msg.h"
+#include "shell/SavedGame.h"
+#include "shell/Yesno.h"
+#include "support/FakeTime.h"
+
+using namespace tarnwick;
+namespace fs = std::filesystem;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir config_;
+    testing::CountingClock clock_;
+    testing::RecordingCues cues_;
+    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<Tyesnodlg> yesno_;
+    std::unique_ptr<TMessDlg> mess_;
+    std::unique_ptr<TMazeWin> maze_;
+    QStringList shown_;          // windows run modally, in order
+    QList<int> answers_;         // results the modal script gives, in order
+
+    bool Start(const std::string& folder = PROGRAM_DIR) {
+        SetProgramFolder(folder);
+        main_ = std::make_unique<TMainForm>();
+        if (!main_->FormCreate()) return false;
+        yesno_ = std::make_unique<Tyesnodlg>();
+        yesnodlg = yesno_.get();
+        mess_ = std::make_unique<TMessDlg>();
+        MessDlg = mess_.get();
+        maze_ = std::make_unique<TMazeWin>();
+        MazeWin = maze_.get();
+        return true;
+    }
+
+    void Stop() {
+        maze_.reset();
+        mess_.reset();
+        yesno_.reset();
+        main_.reset();
+        MazeWin = nullptr;
+        MessDlg = nullptr;
+        yesnodlg = nullptr;
+    }
+
+    QString Ini() const { return config_.path() + "/mindcrate.ini"; }
+
+    QImage FreshPaint() {
+        main_->FormPaint();
+        return main_->box->canvas.Image().copy();
+    }
+
+    void Click(int col, int row, int dx = 27, int dy = 27) {
+        main_->boxMouseDown(Qt::LeftButton, Qt::NoModifier, 54 * col + dx, 54 * row + dy);
+    }
+
+    void RestoredGrid() {
+        CopyGrid(main_->Grid, TargetGrid);
+        main_->PlayerCol = 0;
+        main_->PlayerRow = 3;
+        main_->PlayerFacing = East;
+        main_->MazeRestored = false;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        SetGameClock(&clock_);
+        SetGameCuePlayer(&cues_);
+        SetModalScript([this](QDialog* window) {
+            shown_ << window->objectName();
+            return answers_.isEmpty() ? ModalLeft : answers_.takeFirst();
+        });
+    }
+
+    void init() {
+        QFile::remove(Ini());
+        shown_.clear();
+        answers_.clear();
+        cues_.log.clear();
+        clock_.waits.clear();
+        Language = -1;
+    }
+
+    void cleanup() { Stop(); }
+
+    void firstStartWithoutSettings() {
+        QVERIFY(Start());
+        QCOMPARE(Language, -1);
+        QCOMPARE(GameFileName, std::string(PROGRAM_DIR) + "noname.htk");
+        QVERIFY(ShowStoryAtStart);
+        QVERIFY(main_->soundbtn->isChecked());
+        QCOMPARE(main_->PlayerCol, 0);
+        QCOMPARE(main_->PlayerRow, 3);
+        QCOMPARE(main_->PlayerFacing, int(East));
+        QVERIFY(!main_->MazeRestored);
+        for (int d = 1; d <= 13; ++d) QVERIFY(!DoorOpen[d]);
+        for (int n = 1; n <= 12; ++n) QCOMPARE(PieceTurn[n], -1);
+        const int r[] = {1, 3, 5}, c[] = {2, 4, 6, 8};
+        for (int row : r)
+            for (int col : c) QCOMPARE(main_->Grid[row][col], TargetGrid[row][col]);
+        // Centred on the screen.
+        QCOMPARE(main_->pos().x(), ScreenWidth() / 2 - main_->width() / 2);
+        QCOMPARE(main_->pos().y(), ScreenHeight() / 2 - main_->height() / 2);
+    }
+
+    void aMissingSharedPictureEndsTheProgram_data() {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<int>("tongue");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("b5") << "b5.bmp" << 0 << "Not enough memory! Programm aborted.";
+        QTest::newRow("b2") << "b2.bmp" << -1 << "Not enough memory! Programm aborted.";
+        QTest::newRow("b6") << "b6.bmp" << 1 << "Zuwenig Speicher! Programm wird beendet.";
+    }
+
+    void aMissingSharedPictureEndsTheProgram() {
+        QFETCH(QString, missing);
+        QFETCH(int, tongue);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        for (const char* name : {"b2.bmp", "b5.bmp", "b6.bmp"}) {
+            if (missing == name) continue;
+            QVERIFY(QFile::copy(QString(PROGRAM_DIR) + name, folder.path() + "/" + name));
+        }
+        IniFile(Ini().toStdString()).WriteInteger(SettingsSection, "tongue", tongue);
+        QStringList errors;
+        SetErrorBoxScript([&](const QString& text) { errors << text; });
+        QVERIFY(!Start(folder.path().toStdString() + "/"));
+        SetErrorBoxScript({});
+        QCOMPARE(errors, QStringList{message});
+    }
+
+    void oddSettingsAreSurvived() {
+        IniFile ini(Ini().toStdString());
+        ini.WriteInteger(SettingsSection, "left", -30000);
+        ini.WriteInteger(SettingsSection, "top", 40000);
+        ini.WriteString(SettingsSection, "sound", "banana");
+        ini.WriteString(SettingsSection, "tongue", "7x");
+        QVERIFY(Start());
+        QCOMPARE(main_->pos().x(), ScreenWidth() / 2 - main_->width() / 2);
+        QCOMPARE(main_->pos().y(), ScreenHeight() / 2 - main_->height() / 2);
+        QCOMPARE(Language, -1);
+        QVERIFY(main_->soundbtn->isChecked());
+    }
+
+    void lastGameIsResumedWithTheArrowsAlive() {
+        QTemporaryDir dir;
+        const std::string file = dir.path().toStdString() + "/mine.htk";
+        LabyrinthState s;
+        CopyGrid(s.Grid, TargetGrid);
+        s.PlayerCol = 10;
+        s.PlayerRow = 3;
+        s.PlayerFacing = West;
+        s.MazeRestored = true;
+        bool doors[14] = {};
+        doors[1] = doors[13] = true;
+        QVERIFY(WriteSavedGameFile(file, RecordFromState(s, 77, doors)));
+        IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file);
+
+        QVERIFY(Start());
+        QVERIFY(!ShowStoryAtStart);
+        QVERIFY(!main_->MazeRestored);
+        QVERIFY(GridEquals(main_->Grid, TargetGrid));
+        QCOMPARE(main_->PlayerCol, 10);
+        QCOMPARE(main_->PlayerFacing, int(West));
+        QVERIFY(DoorOpen[1] && DoorOpen[13] && !DoorOpen[2]);
+        QVERIFY(PieceTurn[1] >= 0);
+        QCOMPARE(PieceTurn[2], -1);
+        QCOMPARE(ReservedWord, 77);
+        QCOMPARE(GameFileName, file);
+    }
+
+    void aDamagedOrMissingLastGameGivesANewOne() {
+        QTemporaryDir dir;
+        const std::string file = dir.path().toStdString() + "/broken.htk";
+        {
+            std::ofstream out(file, std::ios::binary);
+            out << std::string(112, '\x7f');  // tile kinds far outside 0..20
+        }
+        IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file);
+        QVERIFY(Start());
+        QVERIFY(ShowStoryAtStart);
+        QCOMPARE(GameFileName, file);
+        QCOMPARE(main_->PlayerCol, 0);
+        Stop();
+
+        IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file + ".gone");
+        QVERIFY(Start());
+        QVERIFY(ShowStoryAtStart);
+        QCOMPARE(GameFileName, file + ".gone");
+    }
+
+    void anAnimatedShiftEndsAsAFreshPaint_data() {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::newRow("row 2 east") << 0 << 2;
+        QTest::newRow("row 4 west") << 10 << 4;
+        QTest::newRow("column 1 south") << 1 << 0;
+        QTest::newRow("column 9 north") << 9 << 6;
+    }
+
+    void anAnimatedShiftEndsAsAFreshPaint() {
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QVERIFY(Start());
+        main_->show();
+        // Put the player on the moving line so he scrolls along.
+        main_->PlayerCol = col == 0 || col == 10 ? 9 : col;
+        main_->PlayerRow = row == 0 || row == 6 ? 5 : row;
+        FreshPaint();
+        cues_.log.clear();
+        Click(col, row);
+        QCOMPARE(cues_.Played(), std::vector<int>{1});
+        QCOMPARE(clock_.waits, std::vector<int>(18, 20));
+        const QImage animated = main_->box->canvas.Image().copy();
+        QCOMPARE(animated, FreshPaint());
+        QVERIFY(!main_->Busy);
+    }
+
+    void aWalkStepTakesNineFramesAndThreeFootsteps() {
+        QVERIFY(Start());
+        main_->show();
+        RestoredGrid();
+        FreshPaint();
+        Click(6, 3);  // far along the row: one tile only
+        QCOMPARE(main_->PlayerCol, 1);
+        QCOMPARE(main_->PlayerRow, 3);
+        QCOMPARE(cues_.log, (std::vector<std::string>{"stop", "2", "stop", "2", "stop", "2"}));
+        QCOMPARE(clock_.waits, std::vector<int>(9, 60));
+        const QImage walked = main_->box->canvas.Image().copy();
+        QCOMPARE(walked, FreshPaint());
+    }
+
+    void clicksThatMatchNoRuleDoNothing() {
+        QVERIFY(Start());
+        RestoredGrid();
+        Click(1, 2);                      // diagonal
+        Click(0, 0);                      // a wall corner
+        Click(3, 3, 0, 0);                // in line, but... walks one
+        QCOMPARE(main_->PlayerCol, 1);
+        cues_.log.clear();
+        clock_.waits.clear();
+        main_->PlayerCol = 9;
+        Click(9, 2);                      // kind 0 is closed to the north
+        main_->boxMouseDown(Qt::LeftButton, Qt::NoModifier, -3, 40);
+        QVERIFY(cues_.log.empty());
+        QVERIFY(clock_.waits.empty());
+        // While an animation runs, clicks are not taken.
+        main_->Busy = true;
+        Click(0, 2);
+        QVERIFY(cues_.log.empty());
+        main_->Busy = false;
+    }
+
+    void theExitAsksBeforeTheGameEnds() {
+        QVERIFY(Start());
+        main_->show();
+        RestoredGrid();
+        answers_ << ModalLeft;
+        Click(0, 3);  // on himself, on the exit
+        QCOMPARE(shown_, QStringList{"Tyesnodlg"});
+        QVERIFY(main_->isVisible());
+        QCOMPARE(yesno_->Mess->text(), QString("Do you want to forsake the king and his subjects???"));
+        QCOMPARE(yesno_->YesBtn->text(), QString("Yes"));
+
+        // Walking west onto the exit asks too, in German now.
+        Language = 1;
+        main_->PlayerCol = 1;
+        answers_ << ModalLeft;
+        Click(0, 3);
+        QCOMPARE(main_->PlayerCol, 0);
+        QCOMPARE(shown_.size(), 2);
+        QCOMPARE(yesno_->NoBtn->text(), QString("Nein"));
+        QVERIFY(main_->isVisible());
+        QVERIFY(!QFile::exists(Ini()));  // nothing written on a "no"
+    }
+
+    void closingWritesTheSettingsAndTheyComeBack() {
+        QVERIFY(Start());
+        main_->show();
+        main_->move(100, 120);
+        main_->soundbtn->setChecked(false);
+        Language = 1;
+        GameFileName = "/tmp/somewhere/else.htk";
+        answers_ << ModalDone;
+        QVERIFY(main_->close());
+        IniFile ini(Ini().toStdString());
+        QCOMPARE(ini.ReadString(SettingsSection, "sound", "?"), std::string("0"));
+        QCOMPARE(ini.ReadInteger(SettingsSection, "tongue", -5), 1);
+        QCOMPARE(ini.ReadString(SettingsSection, "game", ""), std::string("/tmp/somewhere/else.htk"));
+        const int left = ini.ReadInteger(SettingsSection, "left", -1);
+        const int top = ini.ReadInteger(SettingsSection, "top", -1);
+        Stop();
+
+        QVERIFY(Start());
+        QVERIFY(!main_->soundbtn->isChecked());
+        QCOMPARE(Language, 1);
+        QCOMPARE(GameFileName, std::string("/tmp/somewhere/else.htk"));
+        QCOMPARE(main_->pos(), QPoint(left, top));
+    }
+
+    void restoringThePatternCelebratesOnce() {
+        QVERIFY(Start());
+        RestoredGrid();
+        ShiftGrid(*main_, 2, West);
+        main_->PlayerCol = 5;
+        main_->PlayerRow = 5;
+        cues_.log.clear();
+        Click(0, 2);  // row 2 east brings it back
+        QVERIFY(main_->MazeRestored);
+        QCOMPARE(cues_.Played(), (std::vector<int>{1, 6}));
+        QCOMPARE(shown_, QStringList{"TMazeWin"});
+
+        // The arrows are dead now: no shift, no sound, no second window.
+        cues_.log.clear();
+        Click(0, 2);
+        Click(5, 0);
+        QVERIFY(cues_.Played().empty());
+        QVERIFY(GridEquals(main_->Grid, TargetGrid));
+        QCOMPARE(shown_.size(), 1);
+    }
+
+    void noSoundWhileTheSoundButtonIsUp() {
+        QVERIFY(Start());
+        main_->soundbtn->setChecked(false);
+        main_->PlayCue(5);
+        main_->PlayCue(0);
+        QCOMPARE(cues_.log, (std::vector<std::string>{"stop", "stop"}));
+        main_->soundbtn->setChecked(true);
+        main_->PlayCue(11);
+        QCOMPARE(cues_.files.back(), std::string(PROGRAM_DIR) + "w11.wav");
+    }
+
+    void theMessageWindowClosesOnAClickAnywhere() {
+        QVERIFY(Start());
+        SetModalScript({});
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QTest::mouseClick(mess_->Mess, Qt::RightButton, {}, QPoint(100, 40));
+            closed = !mess_->isVisible();
+        });
+        mess_->ShowModal("Damn, you have solved the riddle. You find one piece of the chess board.");
+        QVERIFY(closed);
+        SetModalScript([this](QDialog* window) {
+            shown_ << window->objectName();
+            return answers_.isEmpty() ? ModalLeft : answers_.takeFirst();
+        });
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
