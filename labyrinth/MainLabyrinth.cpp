@@ -1,6 +1,7 @@
 // The labyrinth half of the main window: drawing the tiles and the player,
 // shifting lines with their scroll, walking, and entering doors.
 #include "labyrinth/Maze.h"
+#include "labyrinth/Puzzle.h"
 #include "labyrinth/Scramble.h"
 #include "platform/SceneWindow.h"
 #include "shell/Clock.h"
@@ -161,8 +162,13 @@ void TMainForm::EnterDoor() {
     box->Flush(QRect(newX, newY, SpriteWidth, SpriteHeight));
 }
 
-bool TMainForm::VisitRoom(int) {
-    // The door rooms and the throne room open here as they are built.
+bool TMainForm::VisitRoom(int door) {
+    if (door <= RoomCount) {
+        if (!PuzzleWin) return false;
+        PuzzleWin->ShowModal(door);
+        return true;
+    }
+    // The throne room opens here once it is built.
     return false;
 }
 

@@ -13,7 +13,7 @@ TMazeWin::TMazeWin() : SceneWindow(400, 300, false) {
     Label1 = MakeSceneLabel(this, 40, 68, 321, 69, "Times New Roman", 19, Qt::white);
     Label2 = MakeSceneLabel(this, 40, 148, 321, 69, "Times New Roman", 19, Qt::white);
     OKBtn = MakeGlyphButton(this, 368, 268, 25, 25, ":/glyphs/maze_ok.png");
-    connect(OKBtn, &QToolButton::clicked, this, [this] { Finish(ModalDone); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
     surface()->OnPaint = [this] { Paint(); };
 }
 

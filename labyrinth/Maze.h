@@ -11,7 +11,7 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
-    QToolButton* OKBtn;
+    QPushButton* OKBtn;
 
 protected:
     void FormShow();

@@ -70,10 +70,11 @@ QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height
     return label;
 }
 
-QToolButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
+QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
                              const QString& glyph) {
-    auto* button = new QToolButton(parent);
+    auto* button = new QPushButton(parent);
     button->setGeometry(left, top, width, height);
+    button->setAutoDefault(false);
     const QIcon icon(glyph);
     button->setIcon(icon);
     const QSize size = icon.availableSizes().isEmpty() ? QSize(19, 19) : icon.availableSizes().first();

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <functional>
 
@@ -45,8 +46,9 @@ private:
 QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height,
                        const char* family, int pixelHeight, QColor colour,
                        Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
-// A bitmap button with a glyph from the game's resources and no caption.
-QToolButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
+// A bitmap button with a glyph from the game's resources and no caption;
+// it can be made the default button that Enter presses.
+QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
                              const QString& glyph);
 QFont GameFont(const char* family, int pixelHeight, bool bold = false);
 

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "labyrinth/Maze.h"
+#include "labyrinth/Puzzle.h"
+#include "riddles/Riddle1.h"
 #include "platform/WaveCuePlayer.h"
 #include "shell/Cues.h"
 #include "shell/Main.h"
@@ -25,12 +27,21 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
         SetGameCuePlayer(nullptr);
         return 1;
     }
+    auto puzzle = std::make_unique<TPuzzleWin>();
+    PuzzleWin = puzzle.get();
+    if (!puzzle->FormCreate()) {
+        SetGameCuePlayer(nullptr);
+        return 1;
+    }
     auto yesno = std::make_unique<Tyesnodlg>();
     yesnodlg = yesno.get();
     auto mess = std::make_unique<TMessDlg>();
     MessDlg = mess.get();
     auto maze = std::make_unique<TMazeWin>();
     MazeWin = maze.get();
+    auto riddle1 = std::make_unique<TRiddle1Win>();
+    Riddle1Win = riddle1.get();
+    RiddleWindows[1] = riddle1.get();
 
     mainForm->show();
     QTimer::singleShot(0, mainForm.get(), [&] { mainForm->Activate(); });
@@ -38,9 +49,13 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     const int result = app.exec();
 
     // Windows go in the reverse order of their making.
+    RiddleWindows[1] = nullptr;
+    riddle1.reset();
     maze.reset();
     mess.reset();
     yesno.reset();
+    PuzzleWin = nullptr;
+    puzzle.reset();
     mainForm.reset();
     SetGameCuePlayer(nullptr);
     return result;

@@ -1,0 +1,31 @@
+// Paints every picture and button glyph of the game into the program's
+// folder and the glyph folder. Deterministic: the same bytes on every run.
+//   tarnwick_artgen PROGRAM_DIR GLYPH_DIR
+#include "ArtKit.h"
+#include "Pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR GLYPH_DIR\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QDir programDir(QString::fromLocal8Bit(argv[1]));
+    const QDir glyphDir(QString::fromLocal8Bit(argv[2]));
+
+    bool ok = true;
+    for (const art::Picture &pic : art::scenePictures())
+        ok = art::saveBmp(pic.paint(), programDir.filePath(pic.name)) && ok;
+    for (const art::Picture &glyph : art::buttonGlyphs())
+        ok = art::savePng(glyph.paint(), glyphDir.filePath(glyph.name)) && ok;
+    if (!ok) {
+        std::fprintf(stderr, "tarnwick_artgen: could not write every picture\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "LabyrinthPicture.h"
+
+#include "ArtKit.h"
+#include "LabyrinthLayout.h"
+#include "LabyrinthTiles.h"
+#include "PlayerSprites.h"
+
+#include <QPainter>
+
+namespace art {
+
+using namespace labyrinth_art;
+
+QColor corridorFloor() { return {184, 146, 98}; }
+
+QImage labyrinthPicture() {
+    QImage pic(Width, Height, QImage::Format_RGB32);
+    paintMasonry(pic, pic.rect(), outerWallMasonry());
+
+    QPainter p(&pic);
+    for (int kind = 0; kind <= 20; ++kind)
+        p.drawImage(tileX(kind), tileY(kind), labyrinthTile(kind, false));
+    for (int kind = 11; kind <= 14; ++kind)
+        p.drawImage(tileX(kind), tileY(kind, true), labyrinthTile(kind, true));
+
+    for (int facing = 0; facing < 4; ++facing)
+        for (int frame = 0; frame < 3; ++frame)
+            p.drawImage(spriteX(frame, facing), SpriteTop, playerSprite(facing, frame, corridorFloor()));
+    p.fillRect(FloorPatchLeft, SpriteTop, SpriteW, SpriteH, corridorFloor());
+    return pic;
+}
+
+}  // namespace art

@@ -1,0 +1,113 @@
+#include "Balls.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace art {
+
+namespace {
+
+constexpr double Centre = 14.0;
+constexpr double Radius = 13.2;
+
+struct Vec {
+    double x, y, z;
+};
+
+Vec normalised(Vec v)
+{
+    const double len = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    return {v.x / len, v.y / len, v.z / len};
+}
+
+double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+// The torch hangs up and to the left of every board.
+const Vec TorchDir = normalised({-0.45, -0.65, 0.62});
+const Vec HalfWay = normalised({TorchDir.x, TorchDir.y, TorchDir.z + 1.0});
+const Rgb TorchLight = {1.06, 0.97, 0.84};
+
+// Light reaching one point of the sphere seen from the front.
+Rgb shadePoint(Rgb body, double px, double py)
+{
+    const double nx = (px - Centre) / Radius, ny = (py - Centre) / Radius;
+    const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
+    const Vec n = {nx, ny, nz};
+
+    const double diffuse = std::max(0.0, dot(n, TorchDir));
+    const double bounce = 0.16 * std::max(0.0, ny) * (1.0 - nz * 0.5);  // warm glow off the floor
+    const double light = 0.20 + 0.92 * diffuse;
+    Rgb c = {body.r * light * TorchLight.r, body.g * light * TorchLight.g, body.b * light * TorchLight.b};
+    c = c + rgb(255, 170, 90) * bounce * 0.5;
+
+    // A small sharp highlight of the flame and a broad sheen around it.
+    const double h = std::max(0.0, dot(n, HalfWay));
+    c = c + rgb(255, 246, 225) * (std::pow(h, 90) * 1.1 + std::pow(h, 12) * 0.12);
+
+    // The silhouette darkens so a ball stands off a light square.
+    const double edge = smoothstep(0.72, 1.0, std::sqrt(nx * nx + ny * ny));
+    c = c * (1.0 - 0.45 * edge);
+    return c;
+}
+
+}  // namespace
+
+bool insideBall(int x, int y)
+{
+    const double dx = x + 0.5 - Centre, dy = y + 0.5 - Centre;
+    return dx * dx + dy * dy <= Radius * Radius;
+}
+
+Rgb ballColour(int kind)
+{
+    static const std::array<Rgb, BallKinds> colours = {
+        rgb(232, 228, 214),  // pearl
+        rgb(250, 128, 18),   // amber
+        rgb(18, 196, 204),   // turquoise
+        rgb(176, 52, 200),   // purple
+        rgb(210, 16, 50),    // red
+        rgb(40, 176, 52),    // green
+        rgb(48, 92, 240),    // blue
+        rgb(246, 224, 40),   // yellow
+    };
+    return colours[std::size_t(std::clamp(kind, 0, BallKinds - 1))];
+}
+
+void paintBall(QImage &img, int left, int top, int kind)
+{
+    const Rgb body = ballColour(kind);
+    const Rgb floorColour = body * 0.16 + rgb(10, 8, 6);  // never black inside the ball
+    for (int y = 0; y < BallSize; ++y) {
+        for (int x = 0; x < BallSize; ++x) {
+            if (!insideBall(x, y)) {
+                img.setPixel(left + x, top + y, qRgb(0, 0, 0));
+                continue;
+            }
+            Rgb sum;
+            int samples = 0;
+            for (int sy = 0; sy < 4; ++sy) {
+                for (int sx = 0; sx < 4; ++sx) {
+                    const double px = x + (sx + 0.5) / 4, py = y + (sy + 0.5) / 4;
+                    const double dx = px - Centre, dy = py - Centre;
+                    if (dx * dx + dy * dy > Radius * Radius)
+                        continue;
+                    sum = sum + shadePoint(body, px, py);
+                    ++samples;
+                }
+            }
+            Rgb c = samples ? sum * (1.0 / samples) : floorColour;
+            c = {std::max(c.r, floorColour.r), std::max(c.g, floorColour.g), std::max(c.b, floorColour.b)};
+            setPixel(img, left + x, top + y, c);
+        }
+    }
+}
+
+void paintBallMask(QImage &img, int left, int top)
+{
+    for (int y = 0; y < BallSize; ++y)
+        for (int x = 0; x < BallSize; ++x)
+            img.setPixel(left + x, top + y, insideBall(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+}
+
+}  // namespace art

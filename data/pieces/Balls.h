@@ -1,0 +1,25 @@
+#pragma once
+// The eight torch-lit glass balls of the riddle rooms and their shared mask.
+#include "ArtKit.h"
+
+#include <QImage>
+
+namespace art {
+
+constexpr int BallSize = 28;
+constexpr int BallKinds = 8;
+
+// True where the ball covers pixel (x, y) of its 28 x 28 square.
+bool insideBall(int x, int y);
+
+// Body colour of each sprite column: pearl, amber, turquoise, purple,
+// then red, green, blue and yellow.
+Rgb ballColour(int kind);
+
+// The ball of one kind, on black, with its top-left corner at (left, top).
+void paintBall(QImage &img, int left, int top, int kind);
+
+// White around the ball, black where the ball is.
+void paintBallMask(QImage &img, int left, int top);
+
+}  // namespace art

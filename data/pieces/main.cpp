@@ -1,0 +1,43 @@
+// Paints the riddle picture, the pieces picture and the piece buttons.
+// Usage: tarnwick_gen_pieces <program folder> <glyph folder>
+#include "PieceGlyphs.h"
+#include "PiecesPicture.h"
+#include "RiddlePicture.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+
+namespace {
+
+bool saveBitmap(const QImage &img, const QString &path)
+{
+    // 24 bits per pixel, as the game's bitmaps are
+    return img.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <program folder> <glyph folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir programDir(QString::fromLocal8Bit(argv[1]));
+    const QDir glyphDir(QString::fromLocal8Bit(argv[2]));
+
+    bool ok = saveBitmap(art::makeRiddlePicture(), programDir.filePath("b2.bmp"));
+    ok = saveBitmap(art::makePiecesPicture(), programDir.filePath("b8.bmp")) && ok;
+    for (int piece = 1; piece <= 12; ++piece)
+        ok = art::makePieceGlyph(piece).save(glyphDir.filePath(QString("piece%1.png").arg(piece)), "PNG") && ok;
+    ok = art::makeBoardGlyph().save(glyphDir.filePath("board.png"), "PNG") && ok;
+    if (!ok) {
+        std::fprintf(stderr, "tarnwick_gen_pieces: could not write the pictures\n");
+        return 1;
+    }
+    return 0;
+}

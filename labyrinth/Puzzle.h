@@ -1,0 +1,40 @@
+#pragma once
+// The room behind doors 1..12: the door in the wall, the riddle behind it,
+// the piece of the chess board won there, and the three wall stones that
+// lead to the riddle's three levels once the door is open.
+#include "platform/SceneWindow.h"
+
+namespace tarnwick {
+
+class TRiddleWin;
+
+class TPuzzleWin : public SceneWindow {
+    Q_OBJECT
+public:
+    TPuzzleWin();
+    // Loads the room picture; false when it cannot be read.
+    bool FormCreate();
+    void ShowModal(int room);
+
+    // Handlers, public so tests can drive the room.
+    void FormShow();
+    void Paint();
+    void Mousedown(int x, int y);
+
+    Picture RoomPicture;  // b1.bmp
+    unsigned char DoorState = 0;  // 0 closed, 1 open with the piece, 2 open with the stones
+    int Room = 1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void DrawOpenDoor();
+    void DrawPiece();
+};
+
+extern TPuzzleWin* PuzzleWin;
+// The riddle window of each room 1..12 (null while a room has none yet).
+extern TRiddleWin* RiddleWindows[13];
+
+}  // namespace tarnwick

@@ -1,0 +1,34 @@
+#pragma once
+// The room of entangling: red balls in the left column, as many blue ones in
+// the right column of a 5 x 4 board, and the colours must change places. A
+// ball moves diagonally, as far as the player likes, but never onto a
+// diagonal line that holds a ball of the other colour.
+#include "riddles/RiddleRules.h"
+
+namespace tarnwick {
+
+class EntanglingRules : public RiddleRules {
+public:
+    static constexpr int Red = 5;
+    static constexpr int Blue = 7;
+    static constexpr int BoardColumns = 5;
+    static constexpr int BoardRows = 4;
+
+    GameText RoomName() const override;
+    GameText EntryMessage() const override;
+    std::vector<GameText> RulesMessages() const override;
+    bool DarkRoom() const override { return true; }
+    Pixel FieldSquare(BoardCell cell) const override;
+    int SpriteColumn(int kind) const override { return kind - 1; }
+    bool IsSolved() const override;
+
+    // Whether the level's start position has a ball on this row (in both
+    // the red and the blue column).
+    static bool StartRow(int level, int row);
+
+protected:
+    void SetUpLevel(int level) override;
+    bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
+};
+
+}  // namespace tarnwick

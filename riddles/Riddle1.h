@@ -1,0 +1,15 @@
+#pragma once
+// Room 1, the room of entangling.
+#include "riddles/RiddleWin.h"
+
+namespace tarnwick {
+
+class TRiddle1Win : public TRiddleWin {
+    Q_OBJECT
+public:
+    TRiddle1Win();
+};
+
+extern TRiddle1Win* Riddle1Win;
+
+}  // namespace tarnwick

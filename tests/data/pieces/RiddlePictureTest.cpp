@@ -1,0 +1,101 @@
+#include "PictureFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace piecestest;
+
+namespace {
+
+class RiddlePicture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pic = loadProgramPicture("b2.bmp");
+        ASSERT_FALSE(pic.isNull()) << "b2.bmp is missing";
+    }
+
+    // A sprite drawn by AND with its mask and OR with itself only works if
+    // the two are exact complements: black sprite where the mask is white,
+    // coloured sprite where the mask is black, and nothing else in the mask.
+    void expectMaskFits(int spriteX, int spriteY, int maskX, int maskY, int w, int h, const char *what)
+    {
+        int covered = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb m = pic.pixel(maskX + x, maskY + y) & 0xFFFFFF;
+                const QRgb s = pic.pixel(spriteX + x, spriteY + y);
+                ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << what << ": mask pixel neither black nor white at " << x << "," << y;
+                if (m == 0xFFFFFF)
+                    EXPECT_TRUE(isBlack(s)) << what << ": colour outside the mask at " << x << "," << y;
+                else {
+                    EXPECT_FALSE(isBlack(s)) << what << ": black hole inside the mask at " << x << "," << y;
+                    ++covered;
+                }
+            }
+        EXPECT_GT(covered, w * h / 2) << what << ": the shape is too small";
+    }
+
+    QImage pic;
+};
+
+TEST_F(RiddlePicture, IsA24BitBitmapCoveringEveryRegion)
+{
+    EXPECT_EQ(bitmapBitsPerPixel("b2.bmp"), 24);
+    EXPECT_GE(pic.width(), 300);
+    EXPECT_GE(pic.height(), 348);
+}
+
+TEST_F(RiddlePicture, BallsAndGemsFitTheirMasks)
+{
+    for (int k = 0; k < 8; ++k)
+        expectMaskFits(28 * k, 320, 224, 320, 28, 28, qPrintable(QString("ball %1").arg(k)));
+    expectMaskFits(287, 318, 287, 338, 12, 10, "gem");
+    expectMaskFits(287, 328, 287, 338, 12, 10, "turquoise gem");
+}
+
+TEST_F(RiddlePicture, EightBallColoursAreFarApart)
+{
+    std::vector<Lab> colours;
+    for (int k = 0; k < 8; ++k) {
+        double r = 0, g = 0, b = 0;
+        int n = 0;
+        for (int y = 0; y < 28; ++y)
+            for (int x = 0; x < 28; ++x)
+                if (isBlack(pic.pixel(224 + x, 320 + y))) {
+                    const QRgb p = pic.pixel(28 * k + x, 320 + y);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+                }
+        colours.push_back(toLab(r / n, g / n, b / n));
+    }
+    for (int i = 0; i < 8; ++i)
+        for (int j = i + 1; j < 8; ++j)
+            EXPECT_GT(deltaE(colours[i], colours[j]), 30.0) << "balls " << i << " and " << j << " look alike";
+}
+
+TEST_F(RiddlePicture, SquaresCarryWhatIsDrawnOnThem)
+{
+    // black letters and the white square on (0,256), white letters on (0,288)
+    EXPECT_GT(meanLuma(pic, 0, 256, 32, 32), 175.0);
+    EXPECT_LT(meanLuma(pic, 0, 288, 32, 32), 60.0);
+    // cut lines are drawn black and white over (64,256) and (128,288)
+    for (int x : {64, 128}) {
+        const int y = x == 64 ? 256 : 288;
+        EXPECT_GT(meanLuma(pic, x, y, 32, 32), 75.0) << x << "," << y;
+        EXPECT_LT(meanLuma(pic, x, y, 32, 32), 180.0) << x << "," << y;
+    }
+    // the corridor square is as black as the ground of the balls copied onto it
+    for (int y = 256; y < 288; ++y)
+        for (int x = 192; x < 224; ++x)
+            ASSERT_TRUE(isBlack(pic.pixel(x, y))) << "corridor not black at " << x << "," << y;
+}
+
+TEST_F(RiddlePicture, RoomNamesStayReadable)
+{
+    // black names on the light plaque, silver ones on the dark plaque
+    EXPECT_GT(meanLuma(pic, 40, 22, 220, 21), 170.0);
+    EXPECT_LT(meanLuma(pic, 40, 128 + 22, 220, 21), 70.0);
+}
+
+}  // namespace

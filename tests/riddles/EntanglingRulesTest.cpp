@@ -1,0 +1,154 @@
+// The room of entangling: start positions, the diagonal move rule, the goal,
+// and a search proving that every level can be solved.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <queue>
+#include <string>
+#include <unordered_map>
+
+#include "riddles/EntanglingRules.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int R = EntanglingRules::Red;
+constexpr int B = EntanglingRules::Blue;
+constexpr int Width = EntanglingRules::BoardColumns;
+constexpr int Fields = Width * EntanglingRules::BoardRows;
+
+using Position = std::array<int, Fields>;  // row by row from the top
+
+// "..... R...B ..... R...B": rows from the top, R red, B blue, . empty.
+Position Parse(const std::string& text) {
+    Position position{};
+    int field = 0;
+    for (char c : text)
+        if (c != ' ') position.at(field++) = c == 'R' ? R : c == 'B' ? B : 0;
+    return position;
+}
+
+// The rules with a way to lay out any position.
+class Room : public EntanglingRules {
+public:
+    explicit Room(int level) { InitLevel(level); }
+    void Set(const Position& position) {
+        for (int field = 0; field < Fields; ++field) SetCell(At(field), position[field]);
+    }
+    Position Get() const {
+        Position position{};
+        for (int field = 0; field < Fields; ++field) position[field] = Cell(At(field));
+        return position;
+    }
+    DropOutcome Move(BoardCell from, BoardCell to) {
+        EXPECT_TRUE(Lift(from));
+        return Drop(to);
+    }
+    static BoardCell At(int field) { return {field % Width, field / Width}; }
+};
+
+bool RedAndBlueShareADiagonal(const Position& p) {
+    for (int a = 0; a < Fields; ++a)
+        for (int b = 0; b < Fields; ++b) {
+            const int dc = a % Width - b % Width;
+            const int dr = a / Width - b / Width;
+            if (p[a] == R && p[b] == B && (dc == dr || dc == -dr)) return true;
+        }
+    return false;
+}
+
+std::uint64_t Key(const Position& position) {
+    std::uint64_t key = 0;
+    for (int value : position) key = key * 3 + (value == 0 ? 0 : value == R ? 1 : 2);
+    return key;
+}
+
+// Breadth-first over every position reachable by accepted drops; the length
+// of the shortest solution, -1 if there is none.
+int ShortestSolution(int level) {
+    int shortest = -1;
+    Room room(level);
+    std::unordered_map<std::uint64_t, int> depth{{Key(room.Get()), 0}};
+    std::queue<Position> queue;
+    queue.push(room.Get());
+    while (!queue.empty()) {
+        const Position position = queue.front();
+        queue.pop();
+        const int d = depth[Key(position)];
+        EXPECT_FALSE(RedAndBlueShareADiagonal(position));
+        room.Set(position);
+        if (room.IsSolved() && shortest < 0) shortest = d;
+        for (int from = 0; from < Fields; ++from)
+            for (int to = 0; to < Fields && position[from] != 0; ++to) {
+                room.Set(position);
+                if (room.Move(Room::At(from), Room::At(to)) != DropOutcome::Accepted) continue;
+                if (depth.emplace(Key(room.Get()), d + 1).second) queue.push(room.Get());
+            }
+    }
+    std::printf("level %d: solved in %d moves; %zu positions reachable\n", level, shortest,
+                depth.size());
+    return shortest;
+}
+
+TEST(EntanglingRules, EveryLevelCanBeSolvedAndNeverEntanglesTheColours) {
+    for (int level = 1; level <= 3; ++level) EXPECT_GT(ShortestSolution(level), 0);
+}
+
+TEST(EntanglingRules, StartPositions) {
+    EXPECT_EQ(Room(1).Get(), Parse("..... R...B ..... R...B"));
+    EXPECT_EQ(Room(2).Get(), Parse("..... R...B R...B R...B"));
+    EXPECT_EQ(Room(3).Get(), Parse("R...B R...B R...B R...B"));
+}
+
+TEST(EntanglingRules, LevelOneRedBallHasOneWayOut) {
+    std::vector<int> accepted;
+    for (int to = 0; to < Fields; ++to)
+        if (Room(1).Move({0, 1}, Room::At(to)) == DropOutcome::Accepted) accepted.push_back(to);
+    // Back onto its own field (0, 1), or to (1, 2).
+    EXPECT_EQ(accepted, (std::vector<int>{5, 11}));
+}
+
+TEST(EntanglingRules, RefusedMovesLeaveTheBallWhereItWas) {
+    Room room(1);
+    EXPECT_EQ(room.Move({0, 1}, {2, 3}), DropOutcome::Refused);  // blue (4,1) on that diagonal
+    EXPECT_EQ(room.Move({0, 1}, {1, 0}), DropOutcome::Refused);  // blue (4,3) on that diagonal
+    EXPECT_EQ(room.Move({0, 1}, {1, 1}), DropOutcome::Refused);  // sideways
+    EXPECT_EQ(room.Move({0, 1}, {0, 2}), DropOutcome::Refused);  // straight down
+    EXPECT_EQ(room.Move({0, 1}, {2, 2}), DropOutcome::Refused);  // knight-like
+    EXPECT_EQ(room.Move({0, 1}, {0, 3}), DropOutcome::Refused);  // onto a ball
+    EXPECT_EQ(room.Get(), Parse("..... R...B ..... R...B"));
+
+    Room level3(3);
+    EXPECT_EQ(level3.Move({0, 0}, {2, 2}), DropOutcome::Refused);  // blue (4,0) on that diagonal
+    EXPECT_EQ(level3.Move({0, 0}, {1, 1}), DropOutcome::Accepted);
+
+    // A ball passes its own colour but never the other one.
+    Room pass(1);
+    pass.Set(Parse("..... ..... .R... R...."));
+    EXPECT_EQ(pass.Move({0, 3}, {3, 0}), DropOutcome::Accepted);
+    pass.Set(Parse("..... ..... .B... R...."));
+    EXPECT_EQ(pass.Move({0, 3}, {3, 0}), DropOutcome::Refused);
+}
+
+TEST(EntanglingRules, GoalIsTestedFieldByField) {
+    Room room(1);
+    room.Set(Parse("..... B...R ..... B...R"));
+    EXPECT_TRUE(room.IsSolved());
+    room.Set(Parse("B...R ..... B...R ....."));  // right columns, wrong rows
+    EXPECT_FALSE(room.IsSolved());
+
+    Room level2(2);
+    level2.Set(Parse("B...R B...R B...R ....."));
+    EXPECT_FALSE(level2.IsSolved());
+    level2.Set(Parse("..... B...R B...R B...R"));
+    EXPECT_TRUE(level2.IsSolved());
+
+    Room level3(3);
+    level3.Set(Parse("B...R B...R B...R B...."));
+    EXPECT_FALSE(level3.IsSolved());
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,271 @@
+// The riddle frame with room 1 and the door room in front of it, on the
+// offscreen platform, with a counting clock, recorded cues and scripted
+// modal windows.
+#include <QtTest>
+#include <memory>
+
+#include "labyrinth/Maze.h"
+#include "labyrinth/Puzzle.h"
+#include "platform/SceneWindow.h"
+#include "platform/System.h"
+#include "riddles/Riddle1.h"
+#include "shell/GameState.h"
+#include "shell/Main.h"
+#include "shell/Msg.h"
+#include "shell/Yesno.h"
+#include "support/FakeTime.h"
+#include "throne/ChessTable.h"
+
+using namespace tarnwick;
+
+class RiddleWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir config_;
+    testing::CountingClock clock_;
+    testing::RecordingCues cues_;
+    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<TPuzzleWin> puzzle_;
+    std::unique_ptr<TMessDlg> mess_;
+    std::unique_ptr<TRiddle1Win> riddle_;
+    QStringList shown_;       // modal windows in order, messages with their text
+    std::function<int(QDialog*)> play_;  // what the player does in the riddle
+
+    QPoint Centre(int c, int r) { return {86 + 32 * c, 156 + 32 * r}; }
+
+    void Drag(int fc, int fr, int tc, int tr) {
+        const QPoint a = Centre(fc, fr), b = Centre(tc, tr);
+        riddle_->MouseDown(a.x(), a.y());
+        riddle_->MouseMove((a.x() + b.x()) / 2, (a.y() + b.y()) / 2);
+        riddle_->MouseMove(b.x(), b.y());
+        riddle_->MouseUp(b.x(), b.y());
+    }
+
+    // Checks a field of room 1's board; a mismatch is noted for the test.
+    void ExpectBall(int c, int r, int kind) {
+        if (riddle_->Rules().Cell({c, r}) != kind) shown_ << QString("wrong ball at %1,%2").arg(c).arg(r);
+    }
+
+    void InstallScript() {
+        SetModalScript([this](QDialog* window) {
+            if (window == mess_.get()) {
+                shown_ << "message: " + mess_->Mess->text();
+                return ModalDone;
+            }
+            shown_ << window->objectName();
+            if (auto* riddle = dynamic_cast<TRiddleWin*>(window)) {
+                riddle->Activate();
+                riddle->Paint();
+                return play_ ? play_(window) : ModalLeft;
+            }
+            return ModalLeft;
+        });
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        SetGameClock(&clock_);
+        SetGameCuePlayer(&cues_);
+        SetProgramFolder(PROGRAM_DIR);
+        main_ = std::make_unique<TMainForm>();
+        QVERIFY(main_->FormCreate());
+        puzzle_ = std::make_unique<TPuzzleWin>();
+        PuzzleWin = puzzle_.get();
+        QVERIFY(puzzle_->FormCreate());
+        mess_ = std::make_unique<TMessDlg>();
+        MessDlg = mess_.get();
+        riddle_ = std::make_unique<TRiddle1Win>();
+        RiddleWindows[1] = riddle_.get();
+        InstallScript();
+    }
+
+    void cleanupTestCase() {
+        SetModalScript({});
+        RiddleWindows[1] = nullptr;
+        PuzzleWin = nullptr;
+        MessDlg = nullptr;
+        riddle_.reset();
+        mess_.reset();
+        puzzle_.reset();
+        main_.reset();
+    }
+
+    void init() {
+        shown_.clear();
+        cues_.log.clear();
+        play_ = nullptr;
+        for (auto& d : DoorOpen) d = false;
+        for (int n = 1; n <= 12; ++n) PieceTurn[n] = -1;
+        Language = 0;
+    }
+
+    void everyEntryShowsTheMessageAndStartsAfresh() {
+        play_ = [this](QDialog*) {
+            Drag(0, 1, 1, 2);
+            return ModalLeft;
+        };
+        QCOMPARE(riddle_->ShowModal(1), ModalLeft);
+        play_ = [this](QDialog*) {
+            // The start position again, not the moved ball.
+            ExpectBall(0, 1, 5);
+            return ModalLeft;
+        };
+        QCOMPARE(riddle_->ShowModal(1), ModalLeft);
+        QVERIFY(!shown_.join(' ').contains("wrong ball"));
+        QCOMPARE(shown_.size(), 4);
+        QVERIFY(shown_[0].startsWith("message: "));
+        QCOMPARE(shown_[1], QString("TRiddle1Win"));
+        QCOMPARE(shown_[2], shown_[0]);
+        QCOMPARE(riddle_->Title->text(), QString("Room of entangling"));
+        QCOMPARE(riddle_->HelpBtn->toolTip(), QString("What's to do here?"));
+    }
+
+    void aRefusedDropReturnsTheBallWithCue8() {
+        play_ = [this](QDialog*) {
+            const QImage before = riddle_->surface()->canvas.Image().copy();
+            Drag(0, 1, 2, 1);  // straight, not diagonal
+            Drag(0, 1, 4, 1);  // onto a ball
+            const QPoint a = Centre(0, 1);
+            riddle_->MouseDown(a.x(), a.y());
+            riddle_->MouseMove(5, 5);
+            riddle_->MouseUp(5, 5);  // off the board
+            // The ball is back and the window shows exactly what it showed.
+            ExpectBall(0, 1, 5);
+            if (riddle_->surface()->canvas.Image() != before) shown_ << "picture changed";
+            if (!riddle_->EscBtn->isVisibleTo(riddle_.get())) shown_ << "buttons changed";
+            return ModalLeft;
+        };
+        riddle_->ShowModal(1);
+        QCOMPARE(cues_.Played(), (std::vector<int>{8, 8, 8}));
+        QVERIFY(!shown_.contains("picture changed"));
+        QVERIFY(!shown_.contains("buttons changed"));
+    }
+
+    void anAcceptedMovePlaysCue9AndTheRightButtonDragsToo() {
+        play_ = [this](QDialog*) {
+            const QPoint a = Centre(0, 1), b = Centre(1, 2);
+            riddle_->MouseDown(a.x(), a.y());
+            riddle_->MouseUp(b.x(), b.y());
+            ExpectBall(1, 2, 5);
+            ExpectBall(0, 1, 0);
+            return ModalLeft;
+        };
+        riddle_->ShowModal(1);
+        QCOMPARE(cues_.Played(), std::vector<int>{9});
+        QVERIFY(!shown_.join(' ').contains("wrong ball"));
+    }
+
+    // A room of the frame's own making: one ball, solved on the right field.
+    void theSolvedStateComesAndGoesWithTheMoves() {
+        struct OneMove : RiddleRules {
+            GameText RoomName() const override { return {"Probe", "Probe"}; }
+            GameText EntryMessage() const override { return {"Hinein", "In"}; }
+            std::vector<GameText> RulesMessages() const override { return {{"a", "one"}, {"b", "two"}}; }
+            bool DarkRoom() const override { return false; }
+            Pixel FieldSquare(BoardCell) const override { return {64, 256}; }
+            int SpriteColumn(int) const override { return 4; }
+            bool IsSolved() const override { return Cell({1, 0}) != 0; }
+            void SetUpLevel(int) override {
+                SetBoard(100, 100, 2, 1);
+                SetCell({0, 0}, 1);
+            }
+        };
+        TRiddleWin room(3, std::make_unique<OneMove>());
+        play_ = [&](QDialog*) {
+            room.MouseDown(116, 116);
+            room.MouseMove(148, 116);
+            room.MouseUp(148, 116);
+            const bool okAfterSolve = room.OKBtn->isVisibleTo(&room) && !room.EscBtn->isVisibleTo(&room);
+            room.ResetBtnClick();  // back to the start, the success button stays
+            const bool okAfterReset = room.OKBtn->isVisibleTo(&room);
+            room.MouseDown(116, 116);
+            room.MouseUp(116, 116);  // back onto its own field: a move, judged unsolved
+            const bool escAgain = room.EscBtn->isVisibleTo(&room) && !room.OKBtn->isVisibleTo(&room);
+            shown_ << QString("ok %1 %2 %3").arg(okAfterSolve).arg(okAfterReset).arg(escAgain);
+            room.ShowRules();
+            return ModalDone;
+        };
+        QCOMPARE(room.ShowModal(2), ModalDone);
+        QVERIFY(shown_.contains("ok 1 1 1"));
+        QCOMPARE(cues_.Played(), (std::vector<int>{9, 5, 9}));
+        QVERIFY(shown_.contains("message: one"));
+        QVERIFY(shown_.contains("message: two"));
+        QCOMPARE(room.Level(), 2);
+    }
+
+    void theDoorRoomTurnsASolvedRiddleIntoAnOpenDoor() {
+        // A riddle left unsolved: cue 4, the failure text, the door shut.
+        puzzle_->ShowModal(1);
+        QCOMPARE(puzzle_->DoorState, (unsigned char)0);
+        puzzle_->Mousedown(200, 150);
+        QVERIFY(!DoorOpen[1]);
+        QCOMPARE(cues_.Played(), std::vector<int>{4});
+        QCOMPARE(shown_.last(), QString("message: You will never do it, worm. Don't exert yourself!"));
+
+        // Solved (the player leaves through the success button).
+        cues_.log.clear();
+        play_ = [](QDialog*) { return ModalDone; };
+        puzzle_->Mousedown(151, 91);
+        QVERIFY(DoorOpen[1]);
+        QCOMPARE(puzzle_->DoorState, (unsigned char)1);
+        QVERIFY(PieceTurn[1] >= 0);
+        QCOMPARE(cues_.Played(), std::vector<int>{3});
+        QCOMPARE(shown_.last(),
+                 QString("message: Damn, you have solved the riddle. You find one piece of the chess board."));
+
+        // The piece is picked up: cue 10, the stones show.
+        cues_.log.clear();
+        puzzle_->Mousedown(190, 200);
+        QCOMPARE(puzzle_->DoorState, (unsigned char)2);
+        QCOMPARE(cues_.Played(), std::vector<int>{10});
+
+        // Stone riddles change nothing, solved or not; between stones nothing opens.
+        const int placed = PieceCol[1];
+        cues_.log.clear();
+        shown_.clear();
+        puzzle_->Mousedown(190, 185);
+        QVERIFY(shown_.isEmpty());
+        riddle_->Rules().InitLevel(1);
+        puzzle_->Mousedown(200, 210);  // stone 3
+        QCOMPARE(riddle_->Level(), 3);
+        play_ = [](QDialog*) { return ModalLeft; };
+        puzzle_->Mousedown(200, 185);  // stone 2
+        QCOMPARE(riddle_->Level(), 2);
+        QVERIFY(DoorOpen[1]);
+        QCOMPARE(PieceCol[1], placed);
+        QVERIFY(cues_.Played().empty());
+
+        // The next visit starts with the stones.
+        puzzle_->ShowModal(1);
+        QCOMPARE(puzzle_->DoorState, (unsigned char)2);
+    }
+
+    void aClickOnTheBoundLeavesTheRoom() {
+        int left = 0;
+        SetModalScript([&](QDialog* window) {
+            if (window != puzzle_.get()) return ModalLeft;
+            puzzle_->Mousedown(150, 150);
+            left += puzzle_->result() == ModalLeft;
+            puzzle_->Mousedown(260, 150);
+            left += puzzle_->result() == ModalLeft;
+            return ModalLeft;
+        });
+        puzzle_->ShowModal(2);
+        QCOMPARE(left, 2);
+        // Room 2 has no riddle yet: a click on its door opens nothing.
+        shown_.clear();
+        SetModalScript([this](QDialog* window) {
+            shown_ << window->objectName();
+            return ModalLeft;
+        });
+        puzzle_->Mousedown(200, 150);
+        QVERIFY(shown_.isEmpty());
+        QVERIFY(!DoorOpen[2]);
+        InstallScript();
+    }
+};
+
+QTEST_MAIN(RiddleWindowTest)
+#include "RiddleWindowTest.moc"

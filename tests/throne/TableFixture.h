@@ -1,0 +1,70 @@
+#pragma once
+// Shared set-up of the throne-room tests: an empty table before each test,
+// the game's own generator back after it, and a generator whose draws the
+// test decides.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <vector>
+
+#include "shell/GameState.h"
+#include "shell/Random.h"
+#include "throne/ChessTable.h"
+
+namespace tarnwick {
+
+class ScriptedRandom : public Random {
+public:
+    explicit ScriptedRandom(std::vector<int> draws, int afterwards = 0)
+        : draws_(std::move(draws)), afterwards_(afterwards) {}
+    int Next(int n) override {
+        asked.push_back(n);
+        return next_ < draws_.size() ? draws_[next_++] : afterwards_;
+    }
+    std::vector<int> asked;  // the n of every draw, in order
+
+private:
+    std::vector<int> draws_;
+    std::size_t next_ = 0;
+    int afterwards_;
+};
+
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTable(); }
+    void TearDown() override {
+        SetGameRandom(nullptr);
+        ClearTable();
+    }
+
+    static void ClearTable() {
+        for (int piece = 0; piece <= PieceCount; ++piece) {
+            PieceCol[piece] = 0;
+            PieceRow[piece] = 0;
+            PieceTurn[piece] = -1;
+        }
+    }
+    static void Put(int piece, int turn, int col, int row) {
+        PieceTurn[piece] = turn;
+        PieceCol[piece] = col;
+        PieceRow[piece] = row;
+    }
+    // Every won piece wholly on the table, no two on one cell.
+    static bool TableIsSound() {
+        int covered[TableColumns][TableRows] = {};
+        for (int piece = 1; piece <= PieceCount; ++piece) {
+            if (!PieceWon(piece)) continue;
+            for (int row = 0; row < PieceBox; ++row)
+                for (int col = 0; col < PieceBox; ++col) {
+                    if (PieceSquareAt(piece, PieceTurn[piece], row, col) == EmptySquare) continue;
+                    const int c = PieceCol[piece] + col;
+                    const int r = PieceRow[piece] + row;
+                    if (c < 0 || c >= TableColumns || r < 0 || r >= TableRows) return false;
+                    if (covered[c][r]++ != 0) return false;
+                }
+        }
+        return true;
+    }
+};
+
+}  // namespace tarnwick

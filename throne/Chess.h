@@ -1,0 +1,67 @@
+#pragma once
+// The throne room behind door 13: the won pieces of the king's chess board
+// lie on the table, and the player carries, turns and puts them down until
+// they form the whole board again.
+#include <QPushButton>
+
+#include "platform/Picture.h"
+#include "platform/SceneWindow.h"
+#include "throne/ChessHand.h"
+
+namespace tarnwick {
+
+class TChessWin : public SceneWindow {
+    Q_OBJECT
+public:
+    TChessWin();
+
+    // Loads the throne-room and pieces pictures; false when one is missing
+    // and the program must end (the error box has then been shown).
+    bool FormCreate();
+    // The entry message, then the room itself: 1 when left with OKBtn after
+    // the board was completed, 2 when left with EscBtn.
+    int ShowModal();
+
+    void FormShow();
+    void Paint();
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseMove(int x, int y);
+    void ShowRules();
+
+    QPushButton* HelpBtn;
+    QPushButton* EscBtn;
+    QPushButton* OKBtn;
+
+    // The piece in hand (kept from one visit to the next) and where its
+    // 4 x 4 box is drawn while it is carried.
+    ChessHand Hand;
+    int DragLeft = 0;
+    int DragTop = 0;
+
+    Picture ThronePicture;   // b3.bmp: the room with its table
+    Picture PiecesPicture;   // b8.bmp: every piece in every turn
+    Picture CarrySaveArea;   // 80 x 80: the room under the carried piece
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void DrawPiece(int piece, int x, int y);
+    void ErasePiece(int piece);
+    void SaveAndDrawPiece();
+    void RestoreUnderPiece();
+    void PickUp(int x, int y);
+    void PutDown(int x, int y);
+    void TurnInHand();
+    void CompletionTest();
+    // Empties the hand when a new or loaded game took its piece away; true
+    // if it did.
+    bool LetGoOfLostPiece();
+    void ShowLeaveButton(bool solved);
+    void ShowCarryCursor(bool carrying);
+    QRect CarryRect() const;
+};
+
+extern TChessWin* ChessWin;
+
+}  // namespace tarnwick

@@ -1,0 +1,42 @@
+#include "throne/ChessHand.h"
+
+#include "shell/GameState.h"
+#include "throne/ChessTable.h"
+
+namespace tarnwick {
+
+int ChessHand::Held() const { return PieceWon(HeldPiece) ? HeldPiece : 0; }
+
+void ChessHand::ForgetLostPiece() { HeldPiece = Held(); }
+
+bool ChessHand::PickUp(int col, int row) {
+    ForgetLostPiece();
+    if (HeldPiece != 0) return false;
+    const std::optional<PieceHit> hit = PieceAt(col, row);
+    if (!hit) return false;
+    HeldPiece = hit->piece;
+    GrabCol = hit->boxCol;
+    GrabRow = hit->boxRow;
+    return true;
+}
+
+bool ChessHand::Turn() {
+    ForgetLostPiece();
+    if (HeldPiece == 0) return false;
+    PieceTurn[HeldPiece] = (PieceTurn[HeldPiece] + 3) % 4;
+    return true;
+}
+
+bool ChessHand::PutDown(int col, int row) {
+    ForgetLostPiece();
+    if (HeldPiece == 0) return false;
+    const int tc = col - GrabCol;
+    const int tr = row - GrabRow;
+    if (!PlaceIsFree(HeldPiece, PieceTurn[HeldPiece], tc, tr)) return false;
+    PieceCol[HeldPiece] = tc;
+    PieceRow[HeldPiece] = tr;
+    HeldPiece = 0;
+    return true;
+}
+
+}  // namespace tarnwick
