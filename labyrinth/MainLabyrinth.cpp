@@ -9,6 +9,7 @@
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Random.h"
+#include "throne/Chess.h"
 
 namespace tarnwick {
 
@@ -168,8 +169,9 @@ bool TMainForm::VisitRoom(int door) {
         PuzzleWin->ShowModal(door);
         return true;
     }
-    // The throne room opens here once it is built.
-    return false;
+    if (!ChessWin) return false;
+    if (ChessWin->ShowModal() == ModalDone) DoorOpen[13] = true;
+    return true;
 }
 
 }  // namespace tarnwick

@@ -7,6 +7,8 @@
 #include "labyrinth/Maze.h"
 #include "labyrinth/Puzzle.h"
 #include "riddles/Riddle1.h"
+#include "throne/Chess.h"
+#include "throne/Done.h"
 #include "platform/WaveCuePlayer.h"
 #include "shell/Cues.h"
 #include "shell/Main.h"
@@ -33,10 +35,18 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
         SetGameCuePlayer(nullptr);
         return 1;
     }
+    auto chess = std::make_unique<TChessWin>();
+    ChessWin = chess.get();
+    if (!chess->FormCreate()) {
+        SetGameCuePlayer(nullptr);
+        return 1;
+    }
     auto yesno = std::make_unique<Tyesnodlg>();
     yesnodlg = yesno.get();
     auto mess = std::make_unique<TMessDlg>();
     MessDlg = mess.get();
+    auto done = std::make_unique<TDoneWin>();
+    DoneWin = done.get();
     auto maze = std::make_unique<TMazeWin>();
     MazeWin = maze.get();
     auto riddle1 = std::make_unique<TRiddle1Win>();
@@ -52,8 +62,12 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     RiddleWindows[1] = nullptr;
     riddle1.reset();
     maze.reset();
+    DoneWin = nullptr;
+    done.reset();
     mess.reset();
     yesno.reset();
+    ChessWin = nullptr;
+    chess.reset();
     PuzzleWin = nullptr;
     puzzle.reset();
     mainForm.reset();

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 namespace art {
 
@@ -65,7 +66,7 @@ void paintDoorFrame(QPainter &p) {
     p.setPen(QPen(QColor(40, 32, 26), 1.5));
     const QPointF centre(205, 145);
     for (int i = 0; i <= 8; ++i) {  // voussoir joints
-        const double a = M_PI * i / 8;
+        const double a = std::numbers::pi * i / 8;
         p.drawLine(centre + QPointF(-std::cos(a) * 53, -std::sin(a) * 53),
                    centre + QPointF(-std::cos(a) * 66, -std::sin(a) * 66));
     }

@@ -1,6 +1,6 @@
 #pragma once
-// Props shared by the scene pictures: torches, the crown, a chequered floor
-// in perspective, a vaulted archway, warm light pools.
+// Props shared by the scene pictures: torches, warm light pools, the crown,
+// a chequered floor in perspective and the gilded title lettering.
 #include <QColor>
 #include <QImage>
 #include <QPainter>

@@ -128,7 +128,6 @@ QImage storyGlyph() {
         p.setPen(QPen(InkOutline, 1.0));
         p.setBrush(QColor(244, 228, 188));
         p.drawRect(QRectF(4, 3.5, 12, 13));
-        QLinearGradient roll(0, 0, 0, 1);
         p.setBrush(QColor(214, 184, 128));
         p.drawRoundedRect(QRectF(2.5, 1, 15, 3.5), 1.7, 1.7);
         p.drawRoundedRect(QRectF(2.5, 15.5, 15, 3.5), 1.7, 1.7);

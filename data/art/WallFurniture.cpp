@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 namespace art {
 namespace {
@@ -18,23 +19,53 @@ QImage emptyLayer() {
     return img;
 }
 
-// Inside the arched door opening x 13..40, y 3..15.
+// Inside the arched door opening x 11..42, y 2..16.
 bool inOpening(int x, int y) {
-    if (x < 13 || x > 40 || y < 3 || y > 15)
+    if (x < 11 || x > 42 || y < 2 || y > 16)
         return false;
     if (y >= 8)
         return true;
-    const double dx = (x - 26.5) / 14.0, dy = (y - 8.0) / 5.5;
+    const double dx = (x - 26.5) / 16.0, dy = (y - 8.0) / 6.5;
     return dx * dx + dy * dy <= 1.0;
 }
 
+// The stone arch around it, x 7..46, y 0..17.
 bool inFrame(int x, int y) {
-    if (x < 9 || x > 44 || y < 0 || y > 15)
+    if (x < 7 || x > 46 || y < 0 || y > 17)
         return false;
     if (y >= 7)
         return true;
-    const double dx = (x - 26.5) / 18.0, dy = (y - 7.0) / 7.5;
+    const double dx = (x - 26.5) / 20.0, dy = (y - 7.0) / 7.5;
     return dx * dx + dy * dy <= 1.0;
+}
+
+// Two torches on the wall either side of the doorway, with their light on
+// the stones (never on the floor: x < 13 and x > 40 only).
+void paintFlankingTorches(QImage &img) {
+    for (const int cx : {5, 48}) {
+        const int cy = 25;
+        for (int y = cy - 12; y <= cy + 12; ++y)
+            for (int x = cx - 12; x <= cx + 12; ++x) {
+                if (x < 0 || x >= S || (x >= 13 && x <= 40) || y < 18)
+                    continue;
+                const double d = std::hypot(x - cx, y - cy) / 12.0;
+                if (d >= 1)
+                    continue;
+                img.setPixelColor(x, y, QColor(255, 160, 60, int(150 * (1 - d) * (1 - d))));
+            }
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 16, 14), 1));
+        p.setBrush(QColor(60, 54, 50));
+        p.drawEllipse(QPointF(cx, cy), 3.2, 3.2);
+        QRadialGradient fire(QPointF(cx, cy - 0.5), 3);
+        fire.setColorAt(0, QColor(255, 250, 210));
+        fire.setColorAt(0.6, QColor(255, 190, 60));
+        fire.setColorAt(1, QColor(230, 90, 20));
+        p.setPen(Qt::NoPen);
+        p.setBrush(fire);
+        p.drawEllipse(QPointF(cx, cy - 0.5), 2.6, 2.8);
+    }
 }
 
 }  // namespace
@@ -42,41 +73,41 @@ bool inFrame(int x, int y) {
 QImage doorLayer(bool open) {
     QImage img = emptyLayer();
     const QColor frameStone(158, 140, 116), frameDark(44, 34, 28);
-    for (int y = 0; y < 16; ++y)
+    for (int y = 0; y < 18; ++y)
         for (int x = 0; x < S; ++x) {
             if (!inFrame(x, y))
                 continue;
             const bool edge = !inFrame(x - 1, y) || !inFrame(x + 1, y) || !inFrame(x, y - 1);
             QColor c = edge ? frameDark : jitter(frameStone, 8, hash3(x / 4, y / 3, 31));
-            if (!edge && (y == 1 || x == 10))
+            if (!edge && (y == 1 || x == 8))
                 c = shade(c, 1.15);
             // joints of the arch stones
-            if (!edge && !inOpening(x, y) && ((x - 9) % 9 == 0 || y == 11))
+            if (!edge && !inOpening(x, y) && ((x - 7) % 8 == 0 || y == 12))
                 c = shade(c, 0.7);
             img.setPixelColor(x, y, c);
         }
-    for (int y = 0; y < 16; ++y)
+    for (int y = 0; y < 18; ++y)
         for (int x = 0; x < S; ++x) {
             if (!inOpening(x, y))
                 continue;
             const bool rim = !inOpening(x - 1, y) || !inOpening(x + 1, y) || !inOpening(x, y - 1);
             QColor c;
             if (!open) {
-                const int plank = (x - 13) / 5;
+                const int plank = (x - 11) / 5;
                 c = (plank % 2) ? QColor(112, 68, 34) : QColor(128, 80, 40);
                 c = jitter(c, 6, hash3(x, y, 41));
-                if ((x - 13) % 5 == 0)
+                if ((x - 11) % 5 == 0)
                     c = QColor(62, 36, 18);
-                if (y == 6 || y == 12)
-                    c = ((x - 15) % 5 == 0) ? QColor(150, 150, 160) : QColor(54, 54, 60);
+                if (y == 6 || y == 13)
+                    c = ((x - 13) % 5 == 0) ? QColor(150, 150, 160) : QColor(54, 54, 60);
                 if (rim)
                     c = QColor(40, 24, 14);
             } else {
                 // the room beyond is lit: warm glow towards the threshold
-                const double t = (y - 3) / 12.0;
+                const double t = (y - 2) / 14.0;
                 c = mix(QColor(26, 14, 8), QColor(246, 178, 84), t * t);
-                if (x <= 16)  // the door leaf, swung open against the jamb
-                    c = (x == 16) ? QColor(58, 32, 16) : jitter(QColor(112, 68, 34), 6, hash3(x, y, 43));
+                if (x <= 15)  // the door leaf, swung open against the jamb
+                    c = (x == 15) ? QColor(58, 32, 16) : jitter(QColor(112, 68, 34), 6, hash3(x, y, 43));
                 if (rim)
                     c = QColor(30, 18, 10);
             }
@@ -87,17 +118,20 @@ QImage doorLayer(bool open) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(226, 186, 90), 1.2));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(34.5, 9.5), 2.2, 2.2);
+        p.drawEllipse(QPointF(36.5, 10.5), 2.2, 2.2);
     }
     // stone sill
-    for (int x = 11; x <= 42; ++x)
-        img.setPixelColor(x, 15, open ? QColor(226, 190, 130) : QColor(172, 152, 124));
+    for (int x = 9; x <= 44; ++x) {
+        img.setPixelColor(x, 16, open ? QColor(226, 190, 130) : QColor(172, 152, 124));
+        img.setPixelColor(x, 17, QColor(40, 32, 26));
+    }
+    paintFlankingTorches(img);
     return img;
 }
 
 QImage exitStairsLayer() {
     QImage img = emptyLayer();
-    for (int y = 0; y < 16; ++y)
+    for (int y = 0; y < 18; ++y)
         for (int x = 0; x < S; ++x) {
             if (!inFrame(x, y))
                 continue;
@@ -109,7 +143,7 @@ QImage exitStairsLayer() {
                 c = jitter(QColor(158, 140, 116), 8, hash3(x / 4, y / 3, 53));
             } else {
                 // steps climbing away from the cellar into daylight
-                const int step = (15 - y) / 3;
+                const int step = (16 - y) / 3;
                 c = mix(QColor(186, 148, 100), QColor(250, 244, 214), step / 4.0);
                 if (y % 3 == 0)
                     c = shade(c, 0.55);
@@ -117,6 +151,9 @@ QImage exitStairsLayer() {
             }
             img.setPixelColor(x, y, c);
         }
+    for (int x = 9; x <= 44; ++x)
+        img.setPixelColor(x, 17, QColor(40, 32, 26));
+    paintFlankingTorches(img);
     return img;
 }
 
@@ -167,7 +204,7 @@ QImage cornerBrazierLayer() {
     p.drawEllipse(c, 23, 23);
     p.setPen(QPen(QColor(44, 36, 30), 1));
     for (int i = 0; i < 12; ++i) {
-        const double a = i * M_PI / 6;
+        const double a = i * std::numbers::pi / 6;
         p.drawLine(c + QPointF(std::cos(a) * 13, std::sin(a) * 13), c + QPointF(std::cos(a) * 22.5, std::sin(a) * 22.5));
     }
     p.setBrush(QColor(86, 76, 66));
@@ -194,7 +231,7 @@ QImage cornerBrazierLayer() {
     p.setBrush(fire);
     QPainterPath flame;
     for (int i = 0; i < 16; ++i) {
-        const double a = i * M_PI / 8;
+        const double a = i * std::numbers::pi / 8;
         const double r = (i % 2) ? 4.5 : 8.0;
         const QPointF pt = c + QPointF(std::cos(a) * r, std::sin(a) * r);
         if (i == 0)
