@@ -1,6 +1,8 @@
 #include "platform/SceneWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QWindow>
 #include <QIcon>
 
 namespace tarnwick {
@@ -15,6 +17,14 @@ QWidget* MainWindow() { return mainWindow; }
 void SetModalScript(ModalScript script) { modalScript = std::move(script); }
 
 int RunModal(QDialog* window) {
+    // A window opened from another modal window belongs over that one, also
+    // when the window manager keeps the other one on top.
+    QWidget* over = QApplication::activeModalWidget();
+    if (over && over != window) {
+        window->winId();
+        if (window->windowHandle() && over->windowHandle())
+            window->windowHandle()->setTransientParent(over->windowHandle());
+    }
     const int result = modalScript ? modalScript(window) : window->exec();
     return result == ModalDone ? ModalDone : ModalLeft;
 }

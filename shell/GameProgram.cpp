@@ -6,11 +6,16 @@
 
 #include "labyrinth/Maze.h"
 #include "labyrinth/Puzzle.h"
+#include "pages/Help.h"
+#include "pages/Intro.h"
 #include "riddles/Riddle1.h"
 #include "throne/Chess.h"
 #include "throne/Done.h"
 #include "platform/WaveCuePlayer.h"
 #include "shell/Cues.h"
+#include "shell/Infodlg.h"
+#include "shell/Splasher.h"
+#include "shell/Tongdlg.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "shell/Yesno.h"
@@ -29,6 +34,15 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
         SetGameCuePlayer(nullptr);
         return 1;
     }
+    auto tongue = std::make_unique<TTongueDlg>();
+    TongueDlg = tongue.get();
+    auto info = std::make_unique<TInfoDialog>();
+    InfoDialog = info.get();
+    auto splash = std::make_unique<TSplash>();
+    Splash = splash.get();
+    auto intro = std::make_unique<TIntroWin>();
+    IntroWin = intro.get();
+    intro->FormCreate();
     auto puzzle = std::make_unique<TPuzzleWin>();
     PuzzleWin = puzzle.get();
     if (!puzzle->FormCreate()) {
@@ -52,6 +66,9 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     auto riddle1 = std::make_unique<TRiddle1Win>();
     Riddle1Win = riddle1.get();
     RiddleWindows[1] = riddle1.get();
+    auto help = std::make_unique<THelpWin>();
+    HelpWin = help.get();
+    help->FormCreate();
 
     mainForm->show();
     QTimer::singleShot(0, mainForm.get(), [&] { mainForm->Activate(); });
@@ -59,6 +76,8 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     const int result = app.exec();
 
     // Windows go in the reverse order of their making.
+    HelpWin = nullptr;
+    help.reset();
     RiddleWindows[1] = nullptr;
     riddle1.reset();
     maze.reset();
@@ -70,6 +89,14 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     chess.reset();
     PuzzleWin = nullptr;
     puzzle.reset();
+    IntroWin = nullptr;
+    intro.reset();
+    Splash = nullptr;
+    splash.reset();
+    InfoDialog = nullptr;
+    info.reset();
+    TongueDlg = nullptr;
+    tongue.reset();
     mainForm.reset();
     SetGameCuePlayer(nullptr);
     return result;

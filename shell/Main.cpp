@@ -4,6 +4,10 @@
 #include <QIcon>
 
 #include "labyrinth/Scramble.h"
+#include "pages/Intro.h"
+#include "platform/HelpViewer.h"
+#include "shell/Splasher.h"
+#include "shell/Tongdlg.h"
 #include "platform/System.h"
 #include "shell/Clock.h"
 #include "shell/Cues.h"
@@ -111,8 +115,11 @@ void PlaceWonPieces() {
 void TMainForm::Activate() {
     if (!FirstActivation) return;
     FirstActivation = false;
+    if (Language == -1 && TongueDlg) TongueDlg->ShowModal();
     SetHints();
+    if (Splash) Splash->ShowModal();
     setWindowTitle(QStringLiteral("Tarnwick V1.3"));
+    if (ShowStoryAtStart && IntroWin) IntroWin->ShowModal();
 }
 
 void TMainForm::NewGame() {
@@ -137,6 +144,7 @@ bool TMainForm::CloseQuery() {
 }
 
 void TMainForm::Leave() {
+    CloseHelpViewer();
     StoreBtnClick();
     if (!Settings) return;
     Settings->WriteBool(SettingsSection, "sound", soundbtn->isChecked());

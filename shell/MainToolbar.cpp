@@ -1,7 +1,10 @@
 // The tool bar over the labyrinth: ten speed buttons with their hints.
 #include <QHBoxLayout>
 
+#include "pages/Help.h"
+#include "pages/Intro.h"
 #include "shell/GameState.h"
+#include "shell/Infodlg.h"
 #include "shell/Main.h"
 #include "shell/Texts.h"
 #include "shell/Yesno.h"
@@ -78,14 +81,12 @@ void TMainForm::RestartBtnClick() {
 
 void TMainForm::exitbtnClick() { close(); }
 
-// The file windows, story and help pages, help viewer and about window join
-// the tool bar with their own windows.
-void TMainForm::LoadBtnClick() {}
-void TMainForm::StoreBtnClick() {}
-void TMainForm::StoryBtnClick() {}
-void TMainForm::HelpBtnClick() {}
-void TMainForm::RulesBtnClick() {}
-void TMainForm::infobuttonClick() {}
-void TMainForm::FennickBtnClick() {}
+void TMainForm::StoryBtnClick() { IntroWin->ShowModal(); }
+
+void TMainForm::HelpBtnClick() { HelpWin->ShowModal(); }
+
+void TMainForm::infobuttonClick() {
+    if (InfoDialog) InfoDialog->ShowModal();
+}
 
 }  // namespace tarnwick

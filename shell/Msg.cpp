@@ -8,7 +8,7 @@ namespace tarnwick {
 
 TMessDlg* MessDlg = nullptr;
 
-TMessDlg::TMessDlg() : SceneWindow(250, 125, false) {
+TMessDlg::TMessDlg() : SceneWindow(250, 125, true) {
     setObjectName("TMessDlg");
     Mess = MakeSceneLabel(this, 24, 20, 201, 93, "Times New Roman", 16, Qt::black);
     surface()->OnPaint = [this] { FormPaint(); };

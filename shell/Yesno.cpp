@@ -7,7 +7,7 @@ namespace tarnwick {
 
 Tyesnodlg* yesnodlg = nullptr;
 
-Tyesnodlg::Tyesnodlg() : SceneWindow(250, 125, false) {
+Tyesnodlg::Tyesnodlg() : SceneWindow(250, 125, true) {
     setObjectName("Tyesnodlg");
     Mess = MakeSceneLabel(this, 20, 20, 209, 61, "Times New Roman", 16, Qt::black);
     YesBtn = new QPushButton(this);

@@ -74,6 +74,9 @@ bool TChessWin::FormCreate() {
 
 int TChessWin::ShowModal() {
     if (MessDlg) MessDlg->ShowModal(Text(DoorOpen[13] ? LaterEntry : FirstEntry));
+    // The way out of a finished mission stays open only while the board on
+    // the table is still whole: a new or loaded game takes it away.
+    if (OKBtn->isVisibleTo(this) && CheckChessBoard() != BoardCheck::Complete) ShowLeaveButton(false);
     return RunModal(this);
 }
 

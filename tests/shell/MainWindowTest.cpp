@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "labyrinth/Maze.h"
+#include "throne/Chess.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
 #include "shell/GameState.h"
@@ -98,7 +99,12 @@ private slots:
         Language = -1;
     }
 
-    void cleanup() { Stop(); }
+    void cleanup() {
+        SetGameRandom(nullptr);
+        ChessWin = nullptr;
+        for (auto& open : DoorOpen) open = false;
+        Stop();
+    }
 
     void firstStartWithoutSettings() {
         QVERIFY(Start());
@@ -345,6 +351,46 @@ private slots:
         main_->soundbtn->setChecked(true);
         main_->PlayCue(11);
         QCOMPARE(cues_.files.back(), std::string(PROGRAM_DIR) + "w11.wav");
+    }
+
+    void theThroneRoomOpensDoor13AndEndsTheSpell() {
+        QVERIFY(Start());
+        TChessWin chess;
+        QVERIFY(chess.FormCreate());
+        ChessWin = &chess;
+        RestoredGrid();
+        for (auto& open : DoorOpen) open = false;
+        main_->PlayerCol = 9;
+
+        // Left without a board: the spell strikes on a zero and carries him off.
+        testing::ScriptedRandom unlucky({0, 4, 2});
+        SetGameRandom(&unlucky);
+        answers_ << ModalDone << ModalLeft;  // the entry message, then the room
+        Click(10, 3);
+        QCOMPARE(shown_, (QStringList{"TMessDlg", "TChessWin"}));
+        QVERIFY(!DoorOpen[13]);
+        QCOMPARE(cues_.Played(), (std::vector<int>{2, 2, 2, 7}));
+        QCOMPARE(main_->PlayerCol, 5);
+        QCOMPARE(main_->PlayerRow, 3);
+        QCOMPARE(main_->PlayerFacing, int(South));
+
+        // Done: door 13 opens, is drawn open, and the spell never comes again.
+        main_->PlayerCol = 10;
+        main_->PlayerRow = 3;
+        testing::ScriptedRandom never({0, 0, 0});
+        SetGameRandom(&never);
+        answers_ << ModalDone << ModalDone;
+        FreshPaint();
+        cues_.log.clear();
+        Click(10, 3);  // on himself, on the door
+        QVERIFY(DoorOpen[13]);
+        QVERIFY(never.ranges.empty());
+        QVERIFY(cues_.Played().empty());
+        QCOMPARE(main_->PlayerCol, 10);
+        const QImage shown = main_->box->canvas.Image().copy();
+        QCOMPARE(shown, FreshPaint());
+        const QImage openDoor = main_->LabyrinthPicture.Image().copy(54, 108, 54, 54);
+        QCOMPARE(shown.copy(540, 162, 54, 54).copy(0, 0, 15, 15), openDoor.copy(0, 0, 15, 15));
     }
 
     void theMessageWindowClosesOnAClickAnywhere() {

@@ -1,0 +1,165 @@
+#include "pages/Intro.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "pages/IntroTexts.h"
+#include "shell/GameState.h"
+#include "shell/Texts.h"
+
+namespace tarnwick {
+
+TIntroWin* IntroWin = nullptr;
+
+namespace {
+
+struct StoryPageLayout {
+    const char* picture;
+    int labels[3];  // the labels shown, 0 = none
+};
+
+const StoryPageLayout StoryPages[TIntroWin::PageCount + 1] = {
+    {"b7.bmp", {}},
+    {"b7.bmp", {1, 2}},      {"b7.bmp", {3, 4}},      {"b7.bmp", {5, 6}},
+    {"b7.bmp", {7}},         {"b1.bmp", {8, 9}},      {"b3.bmp", {10, 11}},
+    {"b3.bmp", {12, 13, 14}}, {"b4.bmp", {15, 16}},   {"b4.bmp", {17, 18, 19}},
+};
+
+// The page whose picture the clip plays on.
+constexpr int ClipPage = 4;
+
+struct LabelRect {
+    int left, top, width, height;
+};
+
+const LabelRect LabelRects[20] = {
+    {0, 0, 0, 0},
+    {44, 48, 321, 105},  {44, 176, 321, 41},  {44, 32, 317, 121},  {36, 176, 329, 77},
+    {28, 40, 337, 89},   {28, 152, 349, 69},  {56, 24, 297, 69},   {52, 44, 297, 77},
+    {52, 136, 297, 93},  {56, 48, 297, 77},   {44, 132, 313, 93},  {52, 36, 297, 69},
+    {44, 112, 313, 69},  {44, 192, 317, 49},  {64, 48, 277, 93},   {44, 156, 313, 69},
+    {36, 24, 329, 93},   {36, 124, 329, 25},  {44, 164, 313, 93},
+};
+
+const BiText DownHint{"Wie gehts weiter?", "Go on."};
+const BiText UpHint{"Wie war das nochmal?", "Go back."};
+const BiText OKHint{"Ich möcht beginnen.", "Start now."};
+
+}  // namespace
+
+TIntroWin::TIntroWin() : SceneWindow(400, 300, false) {
+    setObjectName("TIntroWin");
+    SetClosableBySystem(false);
+    surface()->OnPaint = [this] { Paint(); };
+
+    for (int n = 1; n <= 19; ++n) {
+        const LabelRect& r = LabelRects[n];
+        Label[n] = new PageLabel(this, r.left, r.top, r.width, r.height, n == 18 ? 21 : 19);
+        Label[n]->setObjectName(QString("Label%1").arg(n));
+        Label[n]->hide();
+    }
+
+    const PageButtons buttons = MakePageButtons(this);
+    OKBtn = buttons.OKBtn;
+    DownBtn = buttons.DownBtn;
+    UpBtn = buttons.UpBtn;
+    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
+    connect(DownBtn, &QPushButton::clicked, this, [this] { NextPage(); });
+    connect(UpBtn, &QPushButton::clicked, this, [this] { PrevPage(); });
+
+    Panel1 = new PaintBox(this, 44, 128, 240, 148);
+    Panel1->setObjectName("Panel1");
+    Panel1->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        Panel1Click();
+    };
+    Panel1->hide();
+    MediaPlayer1 = std::make_unique<ClipPlayer>(Panel1);
+}
+
+// The clip is closed with the window at program end.
+TIntroWin::~TIntroWin() = default;
+
+bool TIntroWin::FormCreate() {
+    CentreOverMainWindow();
+    ClipFailed = !MediaPlayer1->Open(QString::fromStdString(ProgramDir + "a1.avi"));
+    return true;
+}
+
+int TIntroWin::ShowModal() {
+    Activate();
+    return RunModal(this);
+}
+
+void TIntroWin::FormShow() { CentreOverMainWindow(); }
+
+void TIntroWin::showEvent(QShowEvent* event) {
+    FormShow();
+    SceneWindow::showEvent(event);
+}
+
+void TIntroWin::Activate() {
+    StoryPage = 1;
+    HideStoryPage();
+    for (int n = 1; n <= 19; ++n) Label[n]->setText(Text(StoryTexts[n]));
+    DownBtn->setToolTip(Text(DownHint));
+    UpBtn->setToolTip(Text(UpHint));
+    OKBtn->setToolTip(Text(OKHint));
+    Paint();
+    surface()->update();
+    ShowStoryPage();
+}
+
+void TIntroWin::Paint() {
+    DrawPagePicture(surface()->canvas, StoryPages[StoryPage].picture);
+    if (StoryPage == ClipPage && !ClipFailed) FramePanel();
+}
+
+// A narrow wooden frame with a gilt edge around the clip.
+void TIntroWin::FramePanel() {
+    QPainter painter(&surface()->canvas.Image());
+    const QRect panel = Panel1->geometry();
+    painter.fillRect(panel.adjusted(-4, -4, 4, 4), QColor(52, 30, 14));
+    painter.setPen(QColor(196, 150, 64));
+    painter.drawRect(panel.adjusted(-4, -4, 3, 3));
+    painter.setPen(QColor(20, 10, 4));
+    painter.drawRect(panel.adjusted(-1, -1, 0, 0));
+}
+
+void TIntroWin::NextPage() {
+    StoryPage = std::min(StoryPage + 1, PageCount);
+    HideStoryPage();
+    Paint();
+    surface()->update();
+    ShowStoryPage();
+}
+
+void TIntroWin::PrevPage() {
+    StoryPage = std::max(StoryPage - 1, 1);
+    HideStoryPage();
+    Paint();
+    surface()->update();
+    ShowStoryPage();
+}
+
+void TIntroWin::Panel1Click() {
+    if (!ClipFailed) MediaPlayer1->Play();
+}
+
+void TIntroWin::HideStoryPage() {
+    for (int n = 1; n <= 19; ++n) Label[n]->hide();
+    Panel1->hide();
+}
+
+void TIntroWin::ShowStoryPage() {
+    for (int n : StoryPages[StoryPage].labels)
+        if (n != 0) Label[n]->show();
+    if (StoryPage == ClipPage && !ClipFailed) {
+        Panel1->show();
+        // From where it stands, or from the start once it has run through.
+        MediaPlayer1->Play();
+    }
+    DownBtn->setEnabled(StoryPage < PageCount);
+    UpBtn->setEnabled(StoryPage > 1);
+}
+
+}  // namespace tarnwick

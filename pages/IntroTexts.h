@@ -1,0 +1,10 @@
+#pragma once
+// The back-story told on the nine story pages, text by text.
+#include "shell/Texts.h"
+
+namespace tarnwick {
+
+// Index 1..19 is the label the text is shown in; index 0 is unused.
+extern const BiText StoryTexts[20];
+
+}  // namespace tarnwick

@@ -1,0 +1,200 @@
+#include "shell/FileBoxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int DepthRole = Qt::UserRole + 1;
+constexpr int IndentPerLevel = 8;
+
+// Draws the directory list as a little tree: each folder indented by its
+// depth below the drive's root.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.adjust(index.data(DepthRole).toInt() * IndentPerLevel, 0, 0, 0);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += index.data(DepthRole).toInt() * IndentPerLevel;
+        return size;
+    }
+};
+
+QListWidgetItem* FolderItem(const QString& text, const QString& path, int depth, bool open) {
+    const auto icon = QApplication::style()->standardIcon(open ? QStyle::SP_DirOpenIcon
+                                                               : QStyle::SP_DirClosedIcon);
+    auto* item = new QListWidgetItem(icon, text);
+    item->setData(PathRole, path);
+    item->setData(DepthRole, depth);
+    return item;
+}
+
+// The mounted volumes that hold folders, the root first.
+QStringList Volumes() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady()) continue;
+        const QString root = volume.rootPath();
+        if (root.isEmpty() || !QFileInfo(root).isDir() || roots.contains(root)) continue;
+        roots << root;
+    }
+    std::sort(roots.begin(), roots.end(), [](const QString& a, const QString& b) {
+        if (a == QDir::rootPath() || b == QDir::rootPath()) return a == QDir::rootPath() && b != a;
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return roots;
+}
+
+}  // namespace
+
+FileBoxes::FileBoxes(QListWidget* fileList, QListWidget* directoryList, QComboBox* driveBox)
+    : QObject(fileList), files_(fileList), directories_(directoryList), drives_(driveBox) {
+    directories_->setItemDelegate(new IndentDelegate(directories_));
+    directories_->setIconSize(QSize(16, 16));
+    files_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // Only a file the player picks counts: the list also makes its first
+    // row current (unselected) whenever it merely takes the focus.
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString name = FileName();
+        if (!name.isEmpty()) emit FileChosen(name);
+    });
+    connect(files_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit FileChosen(item->text()); });
+    connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        files_->setCurrentItem(item);
+        emit FileDoubleClicked();
+    });
+    // The list is filled anew after the double click has been handled,
+    // not under the item that was clicked.
+    connect(directories_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const QString path = item->data(PathRole).toString();
+        QMetaObject::invokeMethod(this, [this, path] { SetDirectory(path); }, Qt::QueuedConnection);
+    });
+    connect(drives_, &QComboBox::activated, this, [this](int index) { DriveActivated(index); });
+}
+
+void FileBoxes::SetDirectory(const QString& directory) {
+    QString path = QDir::cleanPath(QDir(directory).absolutePath());
+    while (!QFileInfo(path).isDir() && !QDir(path).isRoot()) {
+        path = QFileInfo(path).absolutePath();
+    }
+    directory_ = path;
+    Refresh();
+}
+
+void FileBoxes::Refresh() {
+    FillDrives();
+    FillDirectories();
+    FillFiles();
+}
+
+QString FileBoxes::FileName() const {
+    const auto picked = files_->selectedItems();
+    return picked.isEmpty() ? QString() : picked.first()->text();
+}
+
+bool FileBoxes::SelectFile(const QString& name) {
+    const auto found = files_->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty()) return false;
+    files_->setCurrentItem(found.first());
+    return true;
+}
+
+void FileBoxes::FillDrives() {
+    const QSignalBlocker quiet(drives_);
+    drives_->clear();
+    QStringList roots = Volumes();
+    const QString mine = QStorageInfo(directory_).rootPath();
+    if (!mine.isEmpty() && !roots.contains(mine)) roots << mine;
+    drives_->addItems(roots);
+    drives_->setCurrentIndex(std::max(0, static_cast<int>(roots.indexOf(mine))));
+}
+
+void FileBoxes::FillDirectories() {
+    directories_->clear();
+    // The way down from the root, each folder open ...
+    QStringList chain;
+    for (QDir dir(directory_);;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp()) break;
+    }
+    int depth = 0;
+    for (const QString& path : chain) {
+        const QString name = QDir(path).isRoot() ? path : QFileInfo(path).fileName();
+        directories_->addItem(FolderItem(name, path, depth++, true));
+    }
+    directories_->setCurrentRow(directories_->count() - 1);
+    QListWidgetItem* current = directories_->currentItem();
+    // ... then the folders inside the current one, closed.
+    const QDir here(directory_);
+    const auto subfolders =
+        here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        directories_->addItem(FolderItem(name, here.filePath(name), depth, false));
+    }
+    directories_->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+}
+
+void FileBoxes::FillFiles() {
+    const QSignalBlocker quiet(files_);
+    files_->clear();
+    const auto names = QDir(directory_).entryList({QStringLiteral("*.htk")}, QDir::Files,
+                                                  QDir::Name | QDir::IgnoreCase);
+    files_->addItems(names);
+    files_->setCurrentRow(-1);
+}
+
+void FileBoxes::DriveActivated(int index) {
+    if (index < 0) return;
+    SetDirectory(drives_->itemText(index));
+}
+
+void SetUpFileWindow(QDialog* window, QPushButton*& okButton, QPushButton*& cancelButton) {
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(329, 276);
+    window->setModal(true);
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(11);
+    window->setFont(font);
+
+    okButton = new QPushButton(QStringLiteral("OK"), window);
+    okButton->setObjectName("OKBtn");
+    okButton->setGeometry(80, 240, 77, 27);
+    okButton->setDefault(true);
+    okButton->setIcon(window->style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancelButton = new QPushButton(window);
+    cancelButton->setObjectName("CancelBtn");
+    cancelButton->setGeometry(164, 240, 77, 27);
+    cancelButton->setIcon(window->style()->standardIcon(QStyle::SP_DialogCancelButton));
+    QObject::connect(okButton, &QPushButton::clicked, window, [window] { window->done(1); });
+    QObject::connect(cancelButton, &QPushButton::clicked, window, [window] { window->done(2); });
+}
+
+void CentreFileWindow(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,40 @@
+#pragma once
+// The about window: who made the game, its version, and a way to the
+// language window.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarnwick {
+
+class TInfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    TInfoDialog();
+
+    int ShowModal();
+
+    QLabel* Image1;      // the title picture
+    QLabel* progname;
+    QLabel* version;
+    QLabel* Image4;      // the game's icon
+    QLabel* Credits;
+    QPushButton* TongBtn;
+    QPushButton* OKBtn;
+
+    void FormActivate();  // the texts in the current language
+    void TongBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+};
+
+extern TInfoDialog* InfoDialog;
+
+// The maker's name, as the about window's caption shows it.
+constexpr const char* MakerName = "Fennick Games";
+
+}  // namespace tarnwick

@@ -1,0 +1,75 @@
+// Saving and loading games from the tool bar.
+#include <QDir>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "shell/GameState.h"
+#include "shell/Load.h"
+#include "shell/Main.h"
+#include "shell/Msg.h"
+#include "shell/SavedGame.h"
+#include "shell/Saveas.h"
+#include "shell/Texts.h"
+
+namespace tarnwick {
+
+namespace {
+
+const BiText SaveFailed{"Das Spiel konnte nicht gespeichert werden.", "The game could not be saved."};
+const BiText LoadFailed{"Das Spiel konnte nicht geladen werden.", "The game could not be loaded."};
+
+// Both file windows open where the current game lies, or beside the
+// program when that file is not there (yet).
+QString StartDirectory() {
+    const QFileInfo current(QString::fromStdString(GameFileName));
+    if (current.isFile()) return current.absolutePath();
+    return QString::fromStdString(ProgramDir);
+}
+
+// The file a typed name means: in the folder shown unless the name brings
+// its own, always with the game's extension in place of the last one.
+QString SavedGamePath(const QString& directory, const QString& typed) {
+    std::filesystem::path name(QDir(directory).filePath(typed).toStdString());
+    name.replace_extension(".htk");
+    return QString::fromStdString(name.string());
+}
+
+void Tell(const BiText& text) {
+    if (MessDlg) MessDlg->ShowModal(Text(text));
+}
+
+}  // namespace
+
+void TMainForm::StoreBtnClick() {
+    if (!SaveAsDlg) return;
+    if (SaveAsDlg->ShowModal(StartDirectory()) != ModalDone) return;
+    const QString typed = SaveAsDlg->FileEdit->text().trimmed();
+    // Without a name there is nothing to save under.
+    const QString namePart = QFileInfo(typed).fileName();
+    if (namePart.isEmpty() || namePart == "." || namePart == "..") return;
+    const std::string path = SavedGamePath(SaveAsDlg->Directory(), typed).toStdString();
+    if (!WriteSavedGameFile(path, RecordFromState(*this, ReservedWord, DoorOpen))) {
+        Tell(SaveFailed);
+        return;
+    }
+    GameFileName = path;
+}
+
+void TMainForm::LoadBtnClick() {
+    if (!LoadDlg) return;
+    if (LoadDlg->ShowModal(StartDirectory()) != ModalDone) return;
+    const QString path = LoadDlg->FilePath();
+    if (path.isEmpty()) return;
+    const auto saved = ReadSavedGameFile(path.toStdString());
+    if (!saved) {
+        Tell(LoadFailed);
+        return;
+    }
+    GameFileName = path.toStdString();
+    ApplyRecord(*saved, *this, ReservedWord, DoorOpen);
+    PlaceWonPieces();
+    update();
+    box->update();
+}
+
+}  // namespace tarnwick

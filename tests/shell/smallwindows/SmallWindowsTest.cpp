@@ -1,0 +1,213 @@
+// The splash, language and about windows and the two help-file buttons,
+// on the offscreen platform with the real data files.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "platform/HelpViewer.h"
+#include "platform/SceneWindow.h"
+#include "platform/System.h"
+#include "shell/GameState.h"
+#include "shell/Infodlg.h"
+#include "shell/Main.h"
+#include "shell/Splasher.h"
+#include "shell/Tongdlg.h"
+
+using namespace tarnwick;
+
+class SmallWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir config_;
+    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<TTongueDlg> tongue_;
+    std::unique_ptr<TInfoDialog> info_;
+    QStringList shown_;
+    QStringList helpCalls_;
+
+    // The modal loop replaced: every window is recorded, and the language
+    // window answers with the button the test chose.
+    void ScriptModal(const char* languageButton) {
+        const QString button = languageButton;
+        SetModalScript([this, button](QDialog* window) {
+            shown_ << window->objectName();
+            if (window == info_.get()) info_->TongBtnClick();
+            if (window == tongue_.get()) {
+                tongue_->setResult(0);
+                if (button == "english") tongue_->EnglishBtnClick();
+                if (button == "german") tongue_->GermanBtnClick();
+            }
+            return window->result() == ModalDone ? ModalDone : ModalLeft;
+        });
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        SetProgramFolder(PROGRAM_DIR);
+        main_ = std::make_unique<TMainForm>();
+        QVERIFY(main_->FormCreate());
+        tongue_ = std::make_unique<TTongueDlg>();
+        TongueDlg = tongue_.get();
+        info_ = std::make_unique<TInfoDialog>();
+        InfoDialog = info_.get();
+        SetHelpViewerScript({
+            [this](const std::string& file, const std::string& topic) {
+                helpCalls_ << QString::fromStdString("show " + file + " " + topic);
+            },
+            [this] { helpCalls_ << "close"; },
+        });
+    }
+
+    void cleanupTestCase() {
+        SetHelpViewerScript({});
+        InfoDialog = nullptr;
+        TongueDlg = nullptr;
+        info_.reset();
+        tongue_.reset();
+        main_.reset();
+    }
+
+    void init() {
+        Language = -1;
+        shown_.clear();
+        helpCalls_.clear();
+        tongue_->setResult(0);
+        info_->setResult(0);
+    }
+
+    void cleanup() { SetModalScript({}); }
+
+    void theLanguageWindowSetsTheLanguageOrLeavesIt() {
+        QCOMPARE(tongue_->windowTitle(), QString("Tarnwick V1.3"));
+        QCOMPARE(tongue_->size(), QSize(320, 91));
+        QCOMPARE(tongue_->EnglishBtn->text(), QString("I speak english."));
+        QCOMPARE(tongue_->GermanBtn->text(), QString("Ich spreche deutsch."));
+        QVERIFY(!tongue_->Image4->pixmap().isNull());
+
+        // The real modal loop, with real clicks.
+        QTimer::singleShot(0, [this] { QTest::mouseClick(tongue_->GermanBtn, Qt::LeftButton); });
+        QCOMPARE(tongue_->ShowModal(), ModalDone);
+        QCOMPARE(Language, 1);
+        QTimer::singleShot(0, [this] { QTest::mouseClick(tongue_->EnglishBtn, Qt::LeftButton); });
+        QCOMPARE(tongue_->ShowModal(), ModalDone);
+        QCOMPARE(Language, 0);
+
+        // Closed with the close box or Escape: no choice made.
+        Language = -1;
+        QTimer::singleShot(0, [this] { tongue_->close(); });
+        QCOMPARE(tongue_->ShowModal(), ModalLeft);
+        QCOMPARE(Language, -1);
+        QTimer::singleShot(0, [this] { QTest::keyClick(tongue_.get(), Qt::Key_Escape); });
+        QCOMPARE(tongue_->ShowModal(), ModalLeft);
+        QCOMPARE(Language, -1);
+    }
+
+    void theAboutWindowSpeaksTheCurrentLanguage() {
+        Language = 0;
+        QTimer::singleShot(0, [this] {
+            QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info about ..."));
+            QCOMPARE(info_->TongBtn->text(), QString("language"));
+            QTest::keyClick(info_.get(), Qt::Key_Return);  // the default button
+        });
+        QCOMPARE(info_->ShowModal(), ModalDone);
+        QCOMPARE(info_->progname->text(), QString("Tarnwick"));
+        QCOMPARE(info_->version->text(), QString("Version  V1.3"));
+        QCOMPARE(info_->size(), QSize(309, 354));
+
+        Language = 1;
+        QTimer::singleShot(0, [this] { info_->OKBtn->click(); });
+        QCOMPARE(info_->ShowModal(), ModalDone);
+        QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info über ..."));
+        QCOMPARE(info_->TongBtn->text(), QString("Sprache"));
+    }
+
+    void aLanguageChangeFromTheAboutWindowReachesTheToolBarAtOnce() {
+        Language = 0;
+        main_->SetHints();
+        QCOMPARE(main_->RestartBtn->toolTip(), QString("I restart."));
+        ScriptModal("german");
+        QCOMPARE(info_->ShowModal(), ModalDone);
+        QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
+        QCOMPARE(Language, 1);
+        QCOMPARE(main_->RestartBtn->toolTip(), QString("Ich beginn nochmal von vorne."));
+        QCOMPARE(main_->FennickBtn->toolTip(), QString("Hurra, es gibt noch mehr Fennick Games."));
+        QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info über ..."));
+        QCOMPARE(info_->TongBtn->text(), QString("Sprache"));
+
+        // The rules now open at the German topic.
+        main_->RulesBtnClick();
+        QCOMPARE(helpCalls_.last(), QString("show " PROGRAM_DIR "TARN1.HLP Das_Spiel"));
+
+        // Leaving the language window without a choice keeps German, and
+        // the about window still closes.
+        shown_.clear();
+        ScriptModal("none");
+        QCOMPARE(info_->ShowModal(), ModalDone);
+        QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
+        QCOMPARE(Language, 1);
+        QCOMPARE(main_->exitbtn->toolTip(), QString("Ich hab genug!"));
+    }
+
+    void theHelpButtonsCloseTheViewerAndOpenTheirTopic() {
+        Language = 0;
+        main_->RulesBtnClick();
+        QCOMPARE(main_->HelpFile, std::string(PROGRAM_DIR) + "TARN1.HLP");
+        main_->FennickBtnClick();
+        QCOMPARE(main_->HelpFile, std::string(PROGRAM_DIR) + "FGAM.HLP");
+        Language = 1;
+        main_->FennickBtnClick();
+        QCOMPARE(helpCalls_, (QStringList{
+                                 "close", "show " PROGRAM_DIR "TARN1.HLP The_game",
+                                 "close", "show " PROGRAM_DIR "FGAM.HLP Fennick_Games_e",
+                                 "close", "show " PROGRAM_DIR "FGAM.HLP Fennick_Games_d",
+                             }));
+    }
+
+    // Last: the splash's timer has run since the splash was made, as it has
+    // at the real start-up.
+    void theSplashShowsItsPictureAndGoesOnAClick() {
+        TSplash splash;
+        QCOMPARE(splash.size(), QSize(200, 150));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QTimer::singleShot(100, [&] {
+            QVERIFY(splash.isVisible());
+            QCOMPARE(splash.pos(), QPoint((ScreenWidth() - 200) / 2, (ScreenHeight() - 150) / 2));
+            QTest::mouseClick(splash.bm, Qt::RightButton, {}, QPoint(150, 20));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        splash.ShowModal();
+        QVERIFY(clock.elapsed() < 2000);
+        Picture b0;
+        QVERIFY(b0.LoadBmp(PROGRAM_DIR "b0.bmp"));
+        QCOMPARE(splash.bm->canvas.Image().convertToFormat(QImage::Format_RGB32),
+                 b0.Image().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void theSplashGoesAtItsTimersNextTick() {
+        // Made now, shown at once: it goes about three seconds later.
+        QElapsedTimer clock;
+        auto splash = std::make_unique<TSplash>();
+        clock.start();
+        splash->ShowModal();
+        QVERIFY2(clock.elapsed() > 2700 && clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+
+        // Shown after a long wait (the language question): the timer was
+        // not restarted, so the splash goes at the next tick, well before
+        // another three seconds.
+        splash = std::make_unique<TSplash>();
+        QTest::qWait(2300);
+        clock.start();
+        splash->ShowModal();
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!splash->isVisible());
+    }
+};
+
+QTEST_MAIN(SmallWindowsTest)
+#include "SmallWindowsTest.moc"
