@@ -14,6 +14,8 @@
 #include "platform/WaveCuePlayer.h"
 #include "shell/Cues.h"
 #include "shell/Infodlg.h"
+#include "shell/Load.h"
+#include "shell/Saveas.h"
 #include "shell/Splasher.h"
 #include "shell/Tongdlg.h"
 #include "shell/Main.h"
@@ -66,6 +68,10 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     auto riddle1 = std::make_unique<TRiddle1Win>();
     Riddle1Win = riddle1.get();
     RiddleWindows[1] = riddle1.get();
+    auto load = std::make_unique<TLoadDlg>();
+    LoadDlg = load.get();
+    auto saveAs = std::make_unique<TSaveAsDlg>();
+    SaveAsDlg = saveAs.get();
     auto help = std::make_unique<THelpWin>();
     HelpWin = help.get();
     help->FormCreate();
@@ -78,6 +84,10 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     // Windows go in the reverse order of their making.
     HelpWin = nullptr;
     help.reset();
+    SaveAsDlg = nullptr;
+    saveAs.reset();
+    LoadDlg = nullptr;
+    load.reset();
     RiddleWindows[1] = nullptr;
     riddle1.reset();
     maze.reset();
