@@ -13,7 +13,7 @@
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "shell/Yesno.h"
-#include "support/FakeTime.h"
+#include "support/GameRig.h"
 #include "throne/ChessTable.h"
 
 using namespace tarnwick;
@@ -22,9 +22,7 @@ class RiddleWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir config_;
-    testing::CountingClock clock_;
-    testing::RecordingCues cues_;
+    testing::GameRig rig_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TPuzzleWin> puzzle_;
     std::unique_ptr<TMessDlg> mess_;
@@ -65,10 +63,6 @@ private:
 
 private slots:
     void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetGameClock(&clock_);
-        SetGameCuePlayer(&cues_);
-        SetProgramFolder(PROGRAM_DIR);
         main_ = std::make_unique<TMainForm>();
         QVERIFY(main_->FormCreate());
         puzzle_ = std::make_unique<TPuzzleWin>();
@@ -94,7 +88,7 @@ private slots:
 
     void init() {
         shown_.clear();
-        cues_.log.clear();
+        rig_.cues.log.clear();
         play_ = nullptr;
         for (auto& d : DoorOpen) d = false;
         for (int n = 1; n <= 12; ++n) PieceTurn[n] = -1;
@@ -138,7 +132,7 @@ private slots:
             return ModalLeft;
         };
         riddle_->ShowModal(1);
-        QCOMPARE(cues_.Played(), (std::vector<int>{8, 8, 8}));
+        QCOMPARE(rig_.cues.Played(), (std::vector<int>{8, 8, 8}));
         QVERIFY(!shown_.contains("picture changed"));
         QVERIFY(!shown_.contains("buttons changed"));
     }
@@ -153,7 +147,7 @@ private slots:
             return ModalLeft;
         };
         riddle_->ShowModal(1);
-        QCOMPARE(cues_.Played(), std::vector<int>{9});
+        QCOMPARE(rig_.cues.Played(), std::vector<int>{9});
         QVERIFY(!shown_.join(' ').contains("wrong ball"));
     }
 
@@ -189,7 +183,7 @@ private slots:
         };
         QCOMPARE(room.ShowModal(2), ModalDone);
         QVERIFY(shown_.contains("ok 1 1 1"));
-        QCOMPARE(cues_.Played(), (std::vector<int>{9, 5, 9}));
+        QCOMPARE(rig_.cues.Played(), (std::vector<int>{9, 5, 9}));
         QVERIFY(shown_.contains("message: one"));
         QVERIFY(shown_.contains("message: two"));
         QCOMPARE(room.Level(), 2);
@@ -201,29 +195,29 @@ private slots:
         QCOMPARE(puzzle_->DoorState, (unsigned char)0);
         puzzle_->Mousedown(200, 150);
         QVERIFY(!DoorOpen[1]);
-        QCOMPARE(cues_.Played(), std::vector<int>{4});
+        QCOMPARE(rig_.cues.Played(), std::vector<int>{4});
         QCOMPARE(shown_.last(), QString("message: You will never do it, worm. Don't exert yourself!"));
 
         // Solved (the player leaves through the success button).
-        cues_.log.clear();
+        rig_.cues.log.clear();
         play_ = [](QDialog*) { return ModalDone; };
         puzzle_->Mousedown(151, 91);
         QVERIFY(DoorOpen[1]);
         QCOMPARE(puzzle_->DoorState, (unsigned char)1);
         QVERIFY(PieceTurn[1] >= 0);
-        QCOMPARE(cues_.Played(), std::vector<int>{3});
+        QCOMPARE(rig_.cues.Played(), std::vector<int>{3});
         QCOMPARE(shown_.last(),
                  QString("message: Damn, you have solved the riddle. You find one piece of the chess board."));
 
         // The piece is picked up: cue 10, the stones show.
-        cues_.log.clear();
+        rig_.cues.log.clear();
         puzzle_->Mousedown(190, 200);
         QCOMPARE(puzzle_->DoorState, (unsigned char)2);
-        QCOMPARE(cues_.Played(), std::vector<int>{10});
+        QCOMPARE(rig_.cues.Played(), std::vector<int>{10});
 
         // Stone riddles change nothing, solved or not; between stones nothing opens.
         const int placed = PieceCol[1];
-        cues_.log.clear();
+        rig_.cues.log.clear();
         shown_.clear();
         puzzle_->Mousedown(190, 185);
         QVERIFY(shown_.isEmpty());
@@ -235,7 +229,7 @@ private slots:
         QCOMPARE(riddle_->Level(), 2);
         QVERIFY(DoorOpen[1]);
         QCOMPARE(PieceCol[1], placed);
-        QVERIFY(cues_.Played().empty());
+        QVERIFY(rig_.cues.Played().empty());
 
         // The next visit starts with the stones.
         puzzle_->ShowModal(1);

@@ -17,7 +17,7 @@
 #include "shell/Msg.h"
 #include "shell/SavedGame.h"
 #include "shell/Yesno.h"
-#include "support/FakeTime.h"
+#include "support/GameRig.h"
 
 using namespace tarnwick;
 namespace fs = std::filesystem;
@@ -26,9 +26,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir config_;
-    testing::CountingClock clock_;
-    testing::RecordingCues cues_;
+    testing::GameRig rig_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<Tyesnodlg> yesno_;
     std::unique_ptr<TMessDlg> mess_;
@@ -59,7 +57,7 @@ private:
         yesnodlg = nullptr;
     }
 
-    QString Ini() const { return config_.path() + "/mindcrate.ini"; }
+    QString Ini() const { return rig_.config.path() + "/mindcrate.ini"; }
 
     QImage FreshPaint() {
         main_->FormPaint();
@@ -80,10 +78,6 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetGameClock(&clock_);
-        SetGameCuePlayer(&cues_);
         SetModalScript([this](QDialog* window) {
             shown_ << window->objectName();
             return answers_.isEmpty() ? ModalLeft : answers_.takeFirst();
@@ -94,8 +88,8 @@ private slots:
         QFile::remove(Ini());
         shown_.clear();
         answers_.clear();
-        cues_.log.clear();
-        clock_.waits.clear();
+        rig_.cues.log.clear();
+        rig_.clock.waits.clear();
         Language = -1;
     }
 
@@ -230,10 +224,10 @@ private slots:
         main_->PlayerCol = col == 0 || col == 10 ? 9 : col;
         main_->PlayerRow = row == 0 || row == 6 ? 5 : row;
         FreshPaint();
-        cues_.log.clear();
+        rig_.cues.log.clear();
         Click(col, row);
-        QCOMPARE(cues_.Played(), std::vector<int>{1});
-        QCOMPARE(clock_.waits, std::vector<int>(18, 20));
+        QCOMPARE(rig_.cues.Played(), std::vector<int>{1});
+        QCOMPARE(rig_.clock.waits, std::vector<int>(18, 20));
         const QImage animated = main_->box->canvas.Image().copy();
         QCOMPARE(animated, FreshPaint());
         QVERIFY(!main_->Busy);
@@ -247,8 +241,8 @@ private slots:
         Click(6, 3);  // far along the row: one tile only
         QCOMPARE(main_->PlayerCol, 1);
         QCOMPARE(main_->PlayerRow, 3);
-        QCOMPARE(cues_.log, (std::vector<std::string>{"stop", "2", "stop", "2", "stop", "2"}));
-        QCOMPARE(clock_.waits, std::vector<int>(9, 60));
+        QCOMPARE(rig_.cues.log, (std::vector<std::string>{"stop", "2", "stop", "2", "stop", "2"}));
+        QCOMPARE(rig_.clock.waits, std::vector<int>(9, 60));
         const QImage walked = main_->box->canvas.Image().copy();
         QCOMPARE(walked, FreshPaint());
     }
@@ -260,17 +254,17 @@ private slots:
         Click(0, 0);                      // a wall corner
         Click(3, 3, 0, 0);                // in line, but... walks one
         QCOMPARE(main_->PlayerCol, 1);
-        cues_.log.clear();
-        clock_.waits.clear();
+        rig_.cues.log.clear();
+        rig_.clock.waits.clear();
         main_->PlayerCol = 9;
         Click(9, 2);                      // kind 0 is closed to the north
         main_->boxMouseDown(Qt::LeftButton, Qt::NoModifier, -3, 40);
-        QVERIFY(cues_.log.empty());
-        QVERIFY(clock_.waits.empty());
+        QVERIFY(rig_.cues.log.empty());
+        QVERIFY(rig_.clock.waits.empty());
         // While an animation runs, clicks are not taken.
         main_->Busy = true;
         Click(0, 2);
-        QVERIFY(cues_.log.empty());
+        QVERIFY(rig_.cues.log.empty());
         main_->Busy = false;
     }
 
@@ -327,17 +321,17 @@ private slots:
         ShiftGrid(*main_, 2, West);
         main_->PlayerCol = 5;
         main_->PlayerRow = 5;
-        cues_.log.clear();
+        rig_.cues.log.clear();
         Click(0, 2);  // row 2 east brings it back
         QVERIFY(main_->MazeRestored);
-        QCOMPARE(cues_.Played(), (std::vector<int>{1, 6}));
+        QCOMPARE(rig_.cues.Played(), (std::vector<int>{1, 6}));
         QCOMPARE(shown_, QStringList{"TMazeWin"});
 
         // The arrows are dead now: no shift, no sound, no second window.
-        cues_.log.clear();
+        rig_.cues.log.clear();
         Click(0, 2);
         Click(5, 0);
-        QVERIFY(cues_.Played().empty());
+        QVERIFY(rig_.cues.Played().empty());
         QVERIFY(GridEquals(main_->Grid, TargetGrid));
         QCOMPARE(shown_.size(), 1);
     }
@@ -347,10 +341,10 @@ private slots:
         main_->soundbtn->setChecked(false);
         main_->PlayCue(5);
         main_->PlayCue(0);
-        QCOMPARE(cues_.log, (std::vector<std::string>{"stop", "stop"}));
+        QCOMPARE(rig_.cues.log, (std::vector<std::string>{"stop", "stop"}));
         main_->soundbtn->setChecked(true);
         main_->PlayCue(11);
-        QCOMPARE(cues_.files.back(), std::string(PROGRAM_DIR) + "w11.wav");
+        QCOMPARE(rig_.cues.files.back(), std::string(PROGRAM_DIR) + "w11.wav");
     }
 
     void theThroneRoomOpensDoor13AndEndsTheSpell() {
@@ -369,7 +363,7 @@ private slots:
         Click(10, 3);
         QCOMPARE(shown_, (QStringList{"TMessDlg", "TChessWin"}));
         QVERIFY(!DoorOpen[13]);
-        QCOMPARE(cues_.Played(), (std::vector<int>{2, 2, 2, 7}));
+        QCOMPARE(rig_.cues.Played(), (std::vector<int>{2, 2, 2, 7}));
         QCOMPARE(main_->PlayerCol, 5);
         QCOMPARE(main_->PlayerRow, 3);
         QCOMPARE(main_->PlayerFacing, int(South));
@@ -381,11 +375,11 @@ private slots:
         SetGameRandom(&never);
         answers_ << ModalDone << ModalDone;
         FreshPaint();
-        cues_.log.clear();
+        rig_.cues.log.clear();
         Click(10, 3);  // on himself, on the door
         QVERIFY(DoorOpen[13]);
         QVERIFY(never.ranges.empty());
-        QVERIFY(cues_.Played().empty());
+        QVERIFY(rig_.cues.Played().empty());
         QCOMPARE(main_->PlayerCol, 10);
         const QImage shown = main_->box->canvas.Image().copy();
         QCOMPARE(shown, FreshPaint());

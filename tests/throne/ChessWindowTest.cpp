@@ -10,7 +10,7 @@
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
-#include "support/FakeTime.h"
+#include "support/GameRig.h"
 #include "throne/Chess.h"
 #include "throne/Done.h"
 
@@ -40,9 +40,7 @@ class ChessWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir config_;
-    testing::CountingClock clock_;
-    testing::RecordingCues cues_;
+    testing::GameRig rig_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TMessDlg> mess_;
     std::unique_ptr<TDoneWin> done_;
@@ -93,11 +91,6 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetGameClock(&clock_);
-        SetGameCuePlayer(&cues_);
-        SetProgramFolder(PROGRAM_DIR);
         main_ = std::make_unique<TMainForm>();
         QVERIFY(main_->FormCreate());
         mess_ = std::make_unique<TMessDlg>();
@@ -108,7 +101,7 @@ private slots:
             shown_ << window->objectName();
             if (window == mess_.get()) shown_ << mess_->Mess->text();
             if (window == done_.get()) {
-                const auto cues = cues_.Played();
+                const auto cues = rig_.cues.Played();
                 cuesAtDone_ = QList<int>(cues.begin(), cues.end());
                 escAtDone_ = !chess_->EscBtn->isHidden();
             }
@@ -122,7 +115,7 @@ private slots:
         ChessWin = chess_.get();
         ClearTable();
         shown_.clear();
-        cues_.log.clear();
+        rig_.cues.log.clear();
         cuesAtDone_.clear();
         escAtDone_ = false;
         Language = 0;
@@ -140,8 +133,6 @@ private slots:
         main_.reset();
         DoneWin = nullptr;
         MessDlg = nullptr;
-        SetGameCuePlayer(nullptr);
-        SetGameClock(nullptr);
     }
 
     void entryMessageTellsWhetherTheBoardWasDone_data() {
@@ -240,7 +231,7 @@ private slots:
         QCOMPARE(PieceRow[8], 5);
         QCOMPARE(Canvas(), carried);
         QVERIFY(Carrying());
-        QVERIFY(cues_.Played().empty());
+        QVERIFY(rig_.cues.Played().empty());
 
         // Straight back where it came from is allowed.
         Press(Qt::LeftButton, 6, 6);

@@ -17,7 +17,7 @@
 #include "shell/SavedGame.h"
 #include "shell/Saveas.h"
 #include "shell/Yesno.h"
-#include "support/FakeTime.h"
+#include "support/GameRig.h"
 
 using namespace tarnwick;
 
@@ -55,10 +55,8 @@ class SavedGameWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir config_;
     QTemporaryDir folder_;  // where the games of one test are saved
-    testing::CountingClock clock_;
-    testing::RecordingCues cues_;
+    testing::GameRig rig_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<Tyesnodlg> yesno_;
     std::unique_ptr<TMessDlg> mess_;
@@ -108,10 +106,6 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetGameClock(&clock_);
-        SetGameCuePlayer(&cues_);
         Script();
     }
 
@@ -123,7 +117,6 @@ private slots:
         shown_.clear();
         messages_.clear();
         Language = 0;
-        SetProgramFolder(PROGRAM_DIR);
         main_ = std::make_unique<TMainForm>();
         QVERIFY(main_->FormCreate());
         Language = 0;
