@@ -15,13 +15,20 @@ PaintBox::PaintBox(QWidget* parent, int left, int top, int width, int height) : 
 void PaintBox::Flush() { Flush(rect()); }
 
 void PaintBox::Flush(const QRect& area) {
+    // Drawing done while the picture is being redrawn for the window system
+    // reaches the screen with that paint.
+    if (painting_) return;
     flushing_ = true;
     repaint(area);
     flushing_ = false;
 }
 
 void PaintBox::paintEvent(QPaintEvent* event) {
-    if (!flushing_ && OnPaint) OnPaint();
+    if (!flushing_ && OnPaint) {
+        painting_ = true;
+        OnPaint();
+        painting_ = false;
+    }
     QPainter painter(this);
     const QRect r = event->rect();
     painter.drawImage(r.topLeft(), canvas.Image(), r);

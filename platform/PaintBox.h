@@ -34,6 +34,7 @@ protected:
 
 private:
     bool flushing_ = false;
+    bool painting_ = false;
 };
 
 }  // namespace tarnwick
