@@ -1,9 +1,6 @@
 #include "pages/Help.h"
 
-#include <algorithm>
-
 #include "pages/HelpTexts.h"
-#include "shell/Texts.h"
 
 namespace tarnwick {
 
@@ -22,74 +19,16 @@ const LabelPlace LabelPlaces[10] = {
     {144, 109, 19}, {172, 109, 19}, {196, 97, 19}, {228, 33, 21},  {220, 70, 19},
 };
 
-const BiText DownHint{"Wie gehts weiter?", "Go on."};
-const BiText UpHint{"Wie war das nochmal?", "Go back."};
-const BiText OKHint{"Genug.", "That's enough."};
-
 }  // namespace
 
-THelpWin::THelpWin() : SceneWindow(400, 300, false) {
-    setObjectName("THelpWin");
-    SetClosableBySystem(false);
-    surface()->OnPaint = [this] { Paint(); };
-
+THelpWin::THelpWin() : PageWindow("THelpWin", HelpPageCount, {"Genug.", "That's enough."}) {
     for (int n = 1; n <= 9; ++n) {
         const LabelPlace& place = LabelPlaces[n];
-        c[n] = new PageLabel(this, 10, place.top, 380, place.height, place.pixelHeight);
-        c[n]->setObjectName(QString("c%1").arg(n));
+        c[n] = AddLabel(QString("c%1").arg(n), 10, place.top, 380, place.height, place.pixelHeight);
     }
-
-    const PageButtons buttons = MakePageButtons(this);
-    OKBtn = buttons.OKBtn;
-    DownBtn = buttons.DownBtn;
-    UpBtn = buttons.UpBtn;
-    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
-    connect(DownBtn, &QPushButton::clicked, this, [this] { NextPage(); });
-    connect(UpBtn, &QPushButton::clicked, this, [this] { PrevPage(); });
-}
-
-bool THelpWin::FormCreate() {
-    CentreOverMainWindow();
-    return true;
-}
-
-int THelpWin::ShowModal() {
-    Activate();
-    return RunModal(this);
-}
-
-void THelpWin::FormShow() { CentreOverMainWindow(); }
-
-void THelpWin::showEvent(QShowEvent* event) {
-    FormShow();
-    SceneWindow::showEvent(event);
-}
-
-void THelpWin::Activate() {
-    HelpPage = 1;
-    DownBtn->setToolTip(Text(DownHint));
-    UpBtn->setToolTip(Text(UpHint));
-    OKBtn->setToolTip(Text(OKHint));
-    Paint();
-    surface()->update();
-    BuildHelpPage();
 }
 
 void THelpWin::Paint() { DrawPagePicture(surface()->canvas, HelpPages[HelpPage].picture); }
-
-void THelpWin::NextPage() {
-    HelpPage = std::min(HelpPage + 1, HelpPageCount);
-    Paint();
-    surface()->update();
-    BuildHelpPage();
-}
-
-void THelpWin::PrevPage() {
-    HelpPage = std::max(HelpPage - 1, 1);
-    Paint();
-    surface()->update();
-    BuildHelpPage();
-}
 
 void THelpWin::BuildHelpPage() {
     for (int n = 1; n <= 9; ++n) c[n]->clear();
@@ -97,8 +36,6 @@ void THelpWin::BuildHelpPage() {
     c[1]->setText(Text(page.heading));
     for (const HelpText& text : page.texts)
         if (text.label != 0) c[text.label]->setText(Text(text.text));
-    DownBtn->setEnabled(HelpPage < HelpPageCount);
-    UpBtn->setEnabled(HelpPage > 1);
 }
 
 }  // namespace tarnwick

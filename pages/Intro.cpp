@@ -1,11 +1,9 @@
 #include "pages/Intro.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "pages/IntroTexts.h"
 #include "shell/GameState.h"
-#include "shell/Texts.h"
 
 namespace tarnwick {
 
@@ -41,31 +39,16 @@ const LabelRect LabelRects[20] = {
     {36, 24, 329, 93},   {36, 124, 329, 25},  {44, 164, 313, 93},
 };
 
-const BiText DownHint{"Wie gehts weiter?", "Go on."};
-const BiText UpHint{"Wie war das nochmal?", "Go back."};
-const BiText OKHint{"Ich möcht beginnen.", "Start now."};
-
 }  // namespace
 
-TIntroWin::TIntroWin() : SceneWindow(400, 300, false) {
-    setObjectName("TIntroWin");
-    SetClosableBySystem(false);
-    surface()->OnPaint = [this] { Paint(); };
-
+TIntroWin::TIntroWin()
+    : PageWindow("TIntroWin", PageCount, {"Ich möcht beginnen.", "Start now."}) {
     for (int n = 1; n <= 19; ++n) {
         const LabelRect& r = LabelRects[n];
-        Label[n] = new PageLabel(this, r.left, r.top, r.width, r.height, n == 18 ? 21 : 19);
-        Label[n]->setObjectName(QString("Label%1").arg(n));
+        Label[n] = AddLabel(QString("Label%1").arg(n), r.left, r.top, r.width, r.height,
+                            n == 18 ? 21 : 19);
         Label[n]->hide();
     }
-
-    const PageButtons buttons = MakePageButtons(this);
-    OKBtn = buttons.OKBtn;
-    DownBtn = buttons.DownBtn;
-    UpBtn = buttons.UpBtn;
-    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
-    connect(DownBtn, &QPushButton::clicked, this, [this] { NextPage(); });
-    connect(UpBtn, &QPushButton::clicked, this, [this] { PrevPage(); });
 
     Panel1 = new PaintBox(this, 44, 128, 240, 148);
     Panel1->setObjectName("Panel1");
@@ -80,33 +63,13 @@ TIntroWin::TIntroWin() : SceneWindow(400, 300, false) {
 TIntroWin::~TIntroWin() = default;
 
 bool TIntroWin::FormCreate() {
-    CentreOverMainWindow();
+    PageWindow::FormCreate();
     ClipFailed = !MediaPlayer1->Open(QString::fromStdString(ProgramDir + "a1.avi"));
     return true;
 }
 
-int TIntroWin::ShowModal() {
-    Activate();
-    return RunModal(this);
-}
-
-void TIntroWin::FormShow() { CentreOverMainWindow(); }
-
-void TIntroWin::showEvent(QShowEvent* event) {
-    FormShow();
-    SceneWindow::showEvent(event);
-}
-
-void TIntroWin::Activate() {
-    StoryPage = 1;
-    HideStoryPage();
+void TIntroWin::FillTexts() {
     for (int n = 1; n <= 19; ++n) Label[n]->setText(Text(StoryTexts[n]));
-    DownBtn->setToolTip(Text(DownHint));
-    UpBtn->setToolTip(Text(UpHint));
-    OKBtn->setToolTip(Text(OKHint));
-    Paint();
-    surface()->update();
-    ShowStoryPage();
 }
 
 void TIntroWin::Paint() {
@@ -123,22 +86,6 @@ void TIntroWin::FramePanel() {
     painter.drawRect(panel.adjusted(-4, -4, 3, 3));
     painter.setPen(QColor(20, 10, 4));
     painter.drawRect(panel.adjusted(-1, -1, 0, 0));
-}
-
-void TIntroWin::NextPage() {
-    StoryPage = std::min(StoryPage + 1, PageCount);
-    HideStoryPage();
-    Paint();
-    surface()->update();
-    ShowStoryPage();
-}
-
-void TIntroWin::PrevPage() {
-    StoryPage = std::max(StoryPage - 1, 1);
-    HideStoryPage();
-    Paint();
-    surface()->update();
-    ShowStoryPage();
 }
 
 void TIntroWin::Panel1Click() {
@@ -158,8 +105,6 @@ void TIntroWin::ShowStoryPage() {
         // From where it stands, or from the start once it has run through.
         MediaPlayer1->Play();
     }
-    DownBtn->setEnabled(StoryPage < PageCount);
-    UpBtn->setEnabled(StoryPage > 1);
 }
 
 }  // namespace tarnwick

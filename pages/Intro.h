@@ -2,17 +2,15 @@
 // The story pages: the king, his chancellor and the broken chess board, told
 // as a picture book of nine pages. On the page where the board breaks, a
 // short clip plays in a panel.
-#include <QPushButton>
 #include <memory>
 
 #include "pages/PageKit.h"
 #include "platform/ClipPlayer.h"
 #include "platform/PaintBox.h"
-#include "platform/SceneWindow.h"
 
 namespace tarnwick {
 
-class TIntroWin : public SceneWindow {
+class TIntroWin : public PageWindow {
     Q_OBJECT
 public:
     static constexpr int PageCount = 9;
@@ -20,26 +18,18 @@ public:
     TIntroWin();
     ~TIntroWin() override;
 
-    // Opens the clip. Always true: a clip that will not open only leaves
-    // its page without it.
-    bool FormCreate();
-    // Shows the story from page 1 until OKBtn closes it; returns 1.
-    int ShowModal();
+    // Centres the window and opens the clip. Always true: a clip that will
+    // not open only leaves its page without it.
+    bool FormCreate() override;
 
-    // Handlers, public so tests can leaf through the pages.
-    void FormShow();
-    void Activate();
-    void Paint();
-    void NextPage();
-    void PrevPage();
+    void Paint() override;
     void Panel1Click();
+    // Takes every label and the clip off the window.
     void HideStoryPage();
+    // Shows the labels of the page on show, and the clip on its page.
     void ShowStoryPage();
 
     PageLabel* Label[20] = {};  // Label[1] .. Label[19]
-    QPushButton* OKBtn;
-    QPushButton* DownBtn;
-    QPushButton* UpBtn;
     PaintBox* Panel1;  // the clip is shown in here
     std::unique_ptr<ClipPlayer> MediaPlayer1;
 
@@ -47,7 +37,10 @@ public:
     bool ClipFailed = false;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    int& Page() override { return StoryPage; }
+    void FillTexts() override;
+    void HidePage() override { HideStoryPage(); }
+    void ShowPage() override { ShowStoryPage(); }
 
 private:
     void FramePanel();

@@ -1,6 +1,7 @@
 #include "pages/PageKit.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/SceneWindow.h"
 #include "shell/GameState.h"
@@ -10,6 +11,8 @@ namespace tarnwick {
 namespace {
 constexpr int TextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 const QColor RimColour(24, 14, 6);
+const BiText DownHint{"Wie gehts weiter?", "Go on."};
+const BiText UpHint{"Wie war das nochmal?", "Go back."};
 }  // namespace
 
 PageLabel::PageLabel(QWidget* parent, int left, int top, int width, int height, int pixelHeight)
@@ -42,17 +45,70 @@ void PageLabel::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), TextFlags, text());
 }
 
-PageButtons MakePageButtons(QWidget* parent) {
-    PageButtons buttons;
-    buttons.OKBtn = MakeGlyphButton(parent, 368, 268, 25, 25, ":/glyphs/page_ok.png");
-    buttons.DownBtn = MakeGlyphButton(parent, 340, 268, 25, 25, ":/glyphs/page_next.png");
-    buttons.UpBtn = MakeGlyphButton(parent, 312, 268, 25, 25, ":/glyphs/page_prev.png");
-    buttons.OKBtn->setObjectName("OKBtn");
-    buttons.DownBtn->setObjectName("DownBtn");
-    buttons.UpBtn->setObjectName("UpBtn");
-    QWidget::setTabOrder(buttons.OKBtn, buttons.DownBtn);
-    QWidget::setTabOrder(buttons.DownBtn, buttons.UpBtn);
-    return buttons;
+PageWindow::PageWindow(const char* name, int pageCount, const BiText& okHint)
+    : SceneWindow(400, 300, false), pageCount_(pageCount), okHint_(okHint) {
+    setObjectName(name);
+    SetClosableBySystem(false);
+    surface()->OnPaint = [this] { Paint(); };
+
+    OKBtn = MakeGlyphButton(this, 368, 268, 25, 25, ":/glyphs/page_ok.png");
+    DownBtn = MakeGlyphButton(this, 340, 268, 25, 25, ":/glyphs/page_next.png");
+    UpBtn = MakeGlyphButton(this, 312, 268, 25, 25, ":/glyphs/page_prev.png");
+    OKBtn->setObjectName("OKBtn");
+    DownBtn->setObjectName("DownBtn");
+    UpBtn->setObjectName("UpBtn");
+    setTabOrder(OKBtn, DownBtn);
+    setTabOrder(DownBtn, UpBtn);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
+    connect(DownBtn, &QPushButton::clicked, this, [this] { NextPage(); });
+    connect(UpBtn, &QPushButton::clicked, this, [this] { PrevPage(); });
+}
+
+PageLabel* PageWindow::AddLabel(const QString& name, int left, int top, int width, int height,
+                                int pixelHeight) {
+    auto* label = new PageLabel(this, left, top, width, height, pixelHeight);
+    label->setObjectName(name);
+    label->stackUnder(OKBtn);
+    return label;
+}
+
+bool PageWindow::FormCreate() {
+    CentreOverMainWindow();
+    return true;
+}
+
+int PageWindow::ShowModal() {
+    Activate();
+    return RunModal(this);
+}
+
+void PageWindow::FormShow() { CentreOverMainWindow(); }
+
+void PageWindow::showEvent(QShowEvent* event) {
+    FormShow();
+    SceneWindow::showEvent(event);
+}
+
+void PageWindow::Activate() {
+    FillTexts();
+    DownBtn->setToolTip(Text(DownHint));
+    UpBtn->setToolTip(Text(UpHint));
+    OKBtn->setToolTip(Text(okHint_));
+    TurnTo(1);
+}
+
+void PageWindow::NextPage() { TurnTo(std::min(Page() + 1, pageCount_)); }
+
+void PageWindow::PrevPage() { TurnTo(std::max(Page() - 1, 1)); }
+
+void PageWindow::TurnTo(int page) {
+    Page() = page;
+    HidePage();
+    Paint();
+    surface()->update();
+    ShowPage();
+    DownBtn->setEnabled(page < pageCount_);
+    UpBtn->setEnabled(page > 1);
 }
 
 void DrawPagePicture(Picture& canvas, const char* file) {

@@ -1,11 +1,13 @@
 #pragma once
-// What the story and help windows are both made of: a full-window picture,
-// white texts laid over it, and the three buttons in the bottom right
-// corner that leaf back, leaf on and close.
+// What the story and help windows are both made of: a picture book of
+// full-window pictures with white texts laid over them, and the three
+// buttons in the bottom right corner that leaf back, leaf on and close.
 #include <QLabel>
 #include <QPushButton>
 
 #include "platform/Picture.h"
+#include "platform/SceneWindow.h"
+#include "shell/Texts.h"
 
 namespace tarnwick {
 
@@ -24,13 +26,51 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-struct PageButtons {
+// A 400 x 300 window of pages, opened on page 1 every time: DownBtn leafs
+// on (dead on the last page), UpBtn back (dead on the first), OKBtn closes
+// the window with result 1; the system cannot close it.
+class PageWindow : public SceneWindow {
+    Q_OBJECT
+public:
+    // Centres the window over the main window; always true.
+    virtual bool FormCreate();
+    // Shows the pages from page 1 until OKBtn closes the window; returns 1.
+    int ShowModal();
+
+    // Handlers, public so tests can leaf through the pages.
+    void FormShow();
+    void Activate();
+    virtual void Paint() = 0;
+    void NextPage();
+    void PrevPage();
+
     QPushButton* OKBtn;
     QPushButton* DownBtn;
     QPushButton* UpBtn;
+
+protected:
+    // okHint is the tool tip of OKBtn: what closing means in this window.
+    PageWindow(const char* name, int pageCount, const BiText& okHint);
+    void showEvent(QShowEvent* event) override;
+    // A page text with the given name, under the buttons.
+    PageLabel* AddLabel(const QString& name, int left, int top, int width, int height,
+                        int pixelHeight);
+
+    // The number of the page on show, 1 .. pageCount.
+    virtual int& Page() = 0;
+    // Puts the texts of all pages, in the current language, into the labels.
+    virtual void FillTexts() {}
+    // Takes the page on show away before the next one is painted.
+    virtual void HidePage() {}
+    // Lays the texts of the page on show over its picture.
+    virtual void ShowPage() = 0;
+
+private:
+    void TurnTo(int page);
+
+    int pageCount_;
+    BiText okHint_;
 };
-// The buttons in their places and tab order: OK, on, back.
-PageButtons MakePageButtons(QWidget* parent);
 
 // Copies the top-left 400 x 300 of a picture file beside the program onto
 // the canvas, read afresh every time; a picture that cannot be read leaves

@@ -8,6 +8,9 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <iterator>
+
+#include "platform/SceneWindow.h"
 
 namespace tarnwick {
 
@@ -165,36 +168,82 @@ void FileBoxes::DriveActivated(int index) {
     SetDirectory(drives_->itemText(index));
 }
 
-void SetUpFileWindow(QDialog* window, QPushButton*& okButton, QPushButton*& cancelButton) {
-    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window->setFixedSize(329, 276);
-    window->setModal(true);
+FileWindow::FileWindow(const char* name, const BiText& title, const QRect& fileList)
+    : QDialog(MainWindow()), title_(title) {
+    setObjectName(name);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(329, 276);
+    setModal(true);
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
-    window->setFont(font);
+    setFont(font);
 
-    okButton = new QPushButton(QStringLiteral("OK"), window);
-    okButton->setObjectName("OKBtn");
-    okButton->setGeometry(80, 240, 77, 27);
-    okButton->setDefault(true);
-    okButton->setIcon(window->style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancelButton = new QPushButton(window);
-    cancelButton->setObjectName("CancelBtn");
-    cancelButton->setGeometry(164, 240, 77, 27);
-    cancelButton->setIcon(window->style()->standardIcon(QStyle::SP_DialogCancelButton));
-    QObject::connect(okButton, &QPushButton::clicked, window, [window] { window->done(1); });
-    QObject::connect(cancelButton, &QPushButton::clicked, window, [window] { window->done(2); });
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setGeometry(80, 240, 77, 27);
+    OKBtn->setDefault(true);
+    OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    CancelBtn = new QPushButton(this);
+    CancelBtn->setObjectName("CancelBtn");
+    CancelBtn->setGeometry(164, 240, 77, 27);
+    CancelBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(OKBtn, &QPushButton::clicked, this, [this] { done(ModalDone); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(ModalLeft); });
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setGeometry(8, 4, 313, 229);
+    Label1 = AddCaption(fileList.left(), fileList.top() - 16);
+    FileListBox = new QListWidget(GroupBox1);
+    FileListBox->setGeometry(fileList);
+    Label2 = AddCaption(160, 12);
+    DirectoryListBox = new QListWidget(GroupBox1);
+    DirectoryListBox->setGeometry(160, 28, 145, 149);
+    Label3 = AddCaption(160, 184);
+    DriveComboBox = new QComboBox(GroupBox1);
+    DriveComboBox->setGeometry(160, 202, 145, 19);
+
+    boxes_ = new FileBoxes(FileListBox, DirectoryListBox, DriveComboBox);
+    connect(boxes_, &FileBoxes::FileDoubleClicked, this, [this] { FileListBoxDblClick(); });
+    OrderTabs(nullptr);
 }
 
-void CentreFileWindow(QWidget* window) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+void FileWindow::OrderTabs(QWidget* first) {
+    QWidget* const order[] = {first, FileListBox, DirectoryListBox, DriveComboBox, OKBtn,
+                              CancelBtn};
+    for (std::size_t n = first ? 0 : 1; n + 1 < std::size(order); ++n)
+        setTabOrder(order[n], order[n + 1]);
+}
+
+QLabel* FileWindow::AddCaption(int left, int top) {
+    auto* caption = new QLabel(GroupBox1);
+    caption->setGeometry(left, top, 145, 14);
+    return caption;
+}
+
+int FileWindow::ShowModal(const QString& directory) {
+    SetDirectory(directory);
+    FormActivate();
+    return RunModal(this);
+}
+
+void FileWindow::FormActivate() {
+    boxes_->Refresh();
+    setWindowTitle(Text(title_));
+    Label1->setText(Text({"Dateien:", "Files:"}));
+    Label2->setText(Text({"Verzeichnisse:", "Directories:"}));
+    Label3->setText(Text({"Laufwerke:", "Drives:"}));
+    CancelBtn->setText(Text({"Abbruch", "Escape"}));
+    // In the middle of the screen the window is on.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - outer.width()) / 2,
-                 area.y() + (area.height() - outer.height()) / 2);
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
 }
+
+void FileWindow::FileListBoxDblClick() { done(ModalDone); }
 
 }  // namespace tarnwick

@@ -1,14 +1,18 @@
 #pragma once
-// The three lists both file windows pick a saved game with: the drive box
-// drives the directory list, the directory list drives the file list, which
-// shows only the game's ".htk" files.
+// The two file windows, the one that saves and the one that loads a game:
+// three lists to pick a saved game with (the drive box drives the directory
+// list, the directory list drives the file list, which shows only the game's
+// ".htk" files), captions over them and OK and cancel under them.
 #include <QComboBox>
 #include <QDialog>
-#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
+
+#include "shell/Texts.h"
 
 namespace tarnwick {
 
@@ -45,11 +49,50 @@ private:
     QString directory_;
 };
 
-// What the two file windows share besides the lists: a fixed-size dialog
-// with a caption in the system's small dialog font, the OK button (the
-// default, result 1) and the cancel button (result 2) under the lists.
-void SetUpFileWindow(QDialog* window, QPushButton*& okButton, QPushButton*& cancelButton);
-// Puts a file window in the middle of the screen it is on.
-void CentreFileWindow(QWidget* window);
+// A fixed-size dialog with a caption in the system's small dialog font: the
+// lists in a group box, OK (the default, result 1) and cancel (result 2)
+// under it. It opens in the middle of the screen it is on.
+class FileWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Opens in the given folder; returns the modal result, 1 OK or 2
+    // cancelled.
+    int ShowModal(const QString& directory);
+    void SetDirectory(const QString& directory) { boxes_->SetDirectory(directory); }
+    QString Directory() const { return boxes_->Directory(); }
+    // Picks a file of the list by its name; false when it is not there.
+    bool SelectFile(const QString& name) { return boxes_->SelectFile(name); }
+
+    QGroupBox* GroupBox1;
+    QLabel* Label1;  // over the file list
+    QLabel* Label2;  // over the directory list
+    QLabel* Label3;  // over the drive box
+    QListWidget* FileListBox;
+    QListWidget* DirectoryListBox;
+    QComboBox* DriveComboBox;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+    // Reads the folder again and puts the captions in the current language.
+    virtual void FormActivate();
+    void FileListBoxDblClick();
+
+protected:
+    // The file list lies at fileList in the group, its caption over it.
+    FileWindow(const char* name, const BiText& title, const QRect& fileList);
+
+    // A caption at the given place in the group, wide enough for every
+    // language; the box it names is placed by the caller.
+    QLabel* AddCaption(int left, int top);
+
+    // Tab goes from the given box (none: the file list) through the lists
+    // to OK and cancel.
+    void OrderTabs(QWidget* first);
+
+    FileBoxes* boxes_;
+
+private:
+    BiText title_;
+};
 
 }  // namespace tarnwick
