@@ -11,7 +11,6 @@
 namespace tarnwick {
 
 TPuzzleWin* PuzzleWin = nullptr;
-TRiddleWin* RiddleWindows[13] = {};
 
 namespace {
 bool Inside(int x, int y, int left, int top, int right, int bottom) {

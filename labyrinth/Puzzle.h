@@ -34,7 +34,5 @@ private:
 };
 
 extern TPuzzleWin* PuzzleWin;
-// The riddle window of each room 1..12 (null while a room has none yet).
-extern TRiddleWin* RiddleWindows[13];
 
 }  // namespace tarnwick

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QWindow>
+
+#include "platform/System.h"
 #include <QIcon>
 
 namespace tarnwick {
@@ -43,6 +45,11 @@ void SceneWindow::CentreOverMainWindow() {
     const int clientHeight = mainWindow->height();
     move(outer.x() + (outer.width() - width()) / 2,
          outer.y() + outer.height() - (clientHeight + height()) / 2);
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QSize outer = window->frameGeometry().size();
+    window->move((ScreenWidth() - outer.width()) / 2, (ScreenHeight() - outer.height()) / 2);
 }
 
 void SceneWindow::reject() {

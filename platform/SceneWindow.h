@@ -42,6 +42,9 @@ private:
     bool closableBySystem_ = true;
 };
 
+// Places a window, frame and all, in the middle of the primary screen.
+void CentreOnScreen(QWidget* window);
+
 // A text label of a scene: word-wrapped, transparent, in a named font.
 QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height,
                        const char* family, int pixelHeight, QColor colour,

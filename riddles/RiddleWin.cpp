@@ -10,6 +10,8 @@
 
 namespace tarnwick {
 
+TRiddleWin* RiddleWindows[13] = {};
+
 namespace {
 
 constexpr int Width = 300;
@@ -45,6 +47,11 @@ TRiddleWin::TRiddleWin(int room, std::unique_ptr<RiddleRules> rules)
     box->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { MouseDown(x, y); };
     box->OnMouseMove = [this](int x, int y) { MouseMove(x, y); };
     box->OnMouseUp = [this](Qt::MouseButton, int x, int y) { MouseUp(x, y); };
+    RiddleWindows[room_] = this;
+}
+
+TRiddleWin::~TRiddleWin() {
+    if (RiddleWindows[room_] == this) RiddleWindows[room_] = nullptr;
 }
 
 int TRiddleWin::ShowModal(int level) {

@@ -15,6 +15,7 @@ class TRiddleWin : public SceneWindow {
 public:
     // `room` 1..12 picks the piece on the success button.
     TRiddleWin(int room, std::unique_ptr<RiddleRules> rules);
+    ~TRiddleWin() override;
 
     // Entry message, the level's start position, then the window modally.
     // Returns 1 when left solved through the success button, else 2.
@@ -57,5 +58,9 @@ private:
     int room_;
     std::unique_ptr<RiddleRules> rules_;
 };
+
+// The riddle window of each room 1..12, null while a room has none. Each
+// window puts itself here while it exists.
+extern TRiddleWin* RiddleWindows[13];
 
 }  // namespace tarnwick

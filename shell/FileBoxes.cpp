@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -235,13 +234,7 @@ void FileWindow::FormActivate() {
     Label2->setText(Text({"Verzeichnisse:", "Directories:"}));
     Label3->setText(Text({"Laufwerke:", "Drives:"}));
     CancelBtn->setText(Text({"Abbruch", "Escape"}));
-    // In the middle of the screen the window is on.
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
+    CentreOnScreen(this);
 }
 
 void FileWindow::FileListBoxDblClick() { done(ModalDone); }

@@ -2,114 +2,98 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <memory>
+#include <functional>
+#include <vector>
 
 #include "labyrinth/Maze.h"
 #include "labyrinth/Puzzle.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
-#include "riddles/Riddle1.h"
-#include "throne/Chess.h"
-#include "throne/Done.h"
 #include "platform/WaveCuePlayer.h"
+#include "riddles/Riddle1.h"
 #include "shell/Cues.h"
 #include "shell/Infodlg.h"
 #include "shell/Load.h"
+#include "shell/Main.h"
+#include "shell/Msg.h"
 #include "shell/Saveas.h"
 #include "shell/Splasher.h"
 #include "shell/Tongdlg.h"
-#include "shell/Main.h"
-#include "shell/Msg.h"
 #include "shell/Yesno.h"
+#include "throne/Chess.h"
+#include "throne/Done.h"
 
 namespace tarnwick {
+
+namespace {
+
+// Every window of the game: made once, each known by its global name, and
+// unmade in the reverse order of making, the names cleared with them.
+class GameWindows {
+public:
+    GameWindows() = default;
+    GameWindows(const GameWindows&) = delete;
+    GameWindows& operator=(const GameWindows&) = delete;
+    ~GameWindows() {
+        for (auto unmake = unmake_.rbegin(); unmake != unmake_.rend(); ++unmake) (*unmake)();
+    }
+
+    template <typename Window>
+    Window* Make(Window*& name) {
+        auto* window = new Window;
+        name = window;
+        unmake_.push_back([window, &name] {
+            name = nullptr;
+            delete window;
+        });
+        return window;
+    }
+
+private:
+    std::vector<std::function<void()>> unmake_;
+};
+
+// The cue player lives as long as the game and is let go before it.
+class GameSound {
+public:
+    GameSound() { SetGameCuePlayer(&player_); }
+    ~GameSound() { SetGameCuePlayer(nullptr); }
+
+private:
+    WaveCuePlayer player_;
+};
+
+}  // namespace
 
 int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& started) {
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
+    GameSound sound;
+    GameWindows windows;
 
-    WaveCuePlayer cues;
-    SetGameCuePlayer(&cues);
-
-    auto mainForm = std::make_unique<TMainForm>();
-    if (!mainForm->FormCreate()) {
-        SetGameCuePlayer(nullptr);
-        return 1;
-    }
-    auto tongue = std::make_unique<TTongueDlg>();
-    TongueDlg = tongue.get();
-    auto info = std::make_unique<TInfoDialog>();
-    InfoDialog = info.get();
-    auto splash = std::make_unique<TSplash>();
-    Splash = splash.get();
-    auto intro = std::make_unique<TIntroWin>();
-    IntroWin = intro.get();
-    intro->FormCreate();
-    auto puzzle = std::make_unique<TPuzzleWin>();
-    PuzzleWin = puzzle.get();
-    if (!puzzle->FormCreate()) {
-        SetGameCuePlayer(nullptr);
-        return 1;
-    }
-    auto chess = std::make_unique<TChessWin>();
-    ChessWin = chess.get();
-    if (!chess->FormCreate()) {
-        SetGameCuePlayer(nullptr);
-        return 1;
-    }
-    auto yesno = std::make_unique<Tyesnodlg>();
-    yesnodlg = yesno.get();
-    auto mess = std::make_unique<TMessDlg>();
-    MessDlg = mess.get();
-    auto done = std::make_unique<TDoneWin>();
-    DoneWin = done.get();
-    auto maze = std::make_unique<TMazeWin>();
-    MazeWin = maze.get();
-    auto riddle1 = std::make_unique<TRiddle1Win>();
-    Riddle1Win = riddle1.get();
-    RiddleWindows[1] = riddle1.get();
-    auto load = std::make_unique<TLoadDlg>();
-    LoadDlg = load.get();
-    auto saveAs = std::make_unique<TSaveAsDlg>();
-    SaveAsDlg = saveAs.get();
-    auto help = std::make_unique<THelpWin>();
-    HelpWin = help.get();
-    help->FormCreate();
+    // The fixed order of making; a window whose pictures are missing ends
+    // the program at once.
+    TMainForm* mainForm = windows.Make(MainForm);
+    if (!mainForm->FormCreate()) return 1;
+    windows.Make(TongueDlg);
+    windows.Make(InfoDialog);
+    windows.Make(Splash);
+    windows.Make(IntroWin)->FormCreate();
+    if (!windows.Make(PuzzleWin)->FormCreate()) return 1;
+    if (!windows.Make(ChessWin)->FormCreate()) return 1;
+    windows.Make(yesnodlg);
+    windows.Make(MessDlg);
+    windows.Make(DoneWin);
+    windows.Make(MazeWin);
+    windows.Make(Riddle1Win);
+    windows.Make(LoadDlg);
+    windows.Make(SaveAsDlg);
+    windows.Make(HelpWin)->FormCreate();
 
     mainForm->show();
-    QTimer::singleShot(0, mainForm.get(), [&] { mainForm->Activate(); });
+    QTimer::singleShot(0, mainForm, [mainForm] { mainForm->Activate(); });
     if (started) started(*mainForm);
-    const int result = app.exec();
-
-    // Windows go in the reverse order of their making.
-    HelpWin = nullptr;
-    help.reset();
-    SaveAsDlg = nullptr;
-    saveAs.reset();
-    LoadDlg = nullptr;
-    load.reset();
-    RiddleWindows[1] = nullptr;
-    riddle1.reset();
-    maze.reset();
-    DoneWin = nullptr;
-    done.reset();
-    mess.reset();
-    yesno.reset();
-    ChessWin = nullptr;
-    chess.reset();
-    PuzzleWin = nullptr;
-    puzzle.reset();
-    IntroWin = nullptr;
-    intro.reset();
-    Splash = nullptr;
-    splash.reset();
-    InfoDialog = nullptr;
-    info.reset();
-    TongueDlg = nullptr;
-    tongue.reset();
-    mainForm.reset();
-    SetGameCuePlayer(nullptr);
-    return result;
+    return app.exec();
 }
 
 }  // namespace tarnwick

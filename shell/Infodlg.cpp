@@ -6,6 +6,7 @@
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Texts.h"
+#include "shell/DialogLook.h"
 #include "shell/Tongdlg.h"
 
 namespace tarnwick {

@@ -1,6 +1,5 @@
 #include "shell/Splasher.h"
 
-#include "platform/System.h"
 #include "shell/GameState.h"
 
 namespace tarnwick {
@@ -35,7 +34,7 @@ void TSplash::Click() {
 
 void TSplash::showEvent(QShowEvent* event) {
     Activate();
-    move((ScreenWidth() - width()) / 2, (ScreenHeight() - height()) / 2);
+    CentreOnScreen(this);
     SceneWindow::showEvent(event);
 }
 

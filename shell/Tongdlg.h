@@ -32,13 +32,4 @@ private:
 
 extern TTongueDlg* TongueDlg;
 
-// The small dialogs of the game wear parchment and dark wood.
-void SetParchmentLook(QWidget* window);
-// The main window's icon in a 37 x 37 picture at (left, top).
-QLabel* MakeIconPicture(QWidget* parent, int left, int top);
-// A little air between a button's glyph and its caption.
-void SpaceGlyphFromCaption(QPushButton* button);
-// Places a window in the middle of the screen.
-void CentreOnScreen(QWidget* window);
-
 }  // namespace tarnwick

@@ -1,0 +1,15 @@
+#pragma once
+// The look the game's small dialogs share.
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarnwick {
+
+// The small dialogs of the game wear parchment and dark wood.
+void SetParchmentLook(QWidget* window);
+// The main window's icon in a 37 x 37 picture at (left, top).
+QLabel* MakeIconPicture(QWidget* parent, int left, int top);
+// A little air between a button's glyph and its caption.
+void SpaceGlyphFromCaption(QPushButton* button);
+
+}  // namespace tarnwick
