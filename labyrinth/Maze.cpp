@@ -31,12 +31,8 @@ void TMazeWin::FormShow() {
 }
 
 void TMazeWin::Paint() {
-    // The scene is read at every showing; without it the window stays black.
-    Picture scene;
-    Picture& canvas = surface()->canvas;
-    canvas.Image().fill(Qt::black);
-    if (scene.LoadBmp(QString::fromStdString(ProgramDir + "b4.bmp")))
-        CopyRect(canvas, 0, 0, scene, 0, 0, 400, 300);
+    // The scene is read at every paint; without it the window stays black.
+    DrawPictureFile(QString::fromStdString(ProgramDir + "b4.bmp"));
 }
 
 void TMazeWin::showEvent(QShowEvent* event) {

@@ -28,7 +28,7 @@ THelpWin::THelpWin() : PageWindow("THelpWin", HelpPageCount, {"Genug.", "That's 
     }
 }
 
-void THelpWin::Paint() { DrawPagePicture(surface()->canvas, HelpPages[HelpPage].picture); }
+void THelpWin::Paint() { DrawPagePicture(HelpPages[HelpPage].picture); }
 
 void THelpWin::BuildHelpPage() {
     for (int n = 1; n <= 9; ++n) c[n]->clear();

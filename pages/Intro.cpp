@@ -73,7 +73,7 @@ void TIntroWin::FillTexts() {
 }
 
 void TIntroWin::Paint() {
-    DrawPagePicture(surface()->canvas, StoryPages[StoryPage].picture);
+    DrawPagePicture(StoryPages[StoryPage].picture);
     if (StoryPage == ClipPage && !ClipFailed) FramePanel();
 }
 

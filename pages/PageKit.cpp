@@ -105,17 +105,14 @@ void PageWindow::TurnTo(int page) {
     Page() = page;
     HidePage();
     Paint();
-    surface()->update();
+    surface()->Flush();
     ShowPage();
     DownBtn->setEnabled(page < pageCount_);
     UpBtn->setEnabled(page > 1);
 }
 
-void DrawPagePicture(Picture& canvas, const char* file) {
-    canvas.Image().fill(Qt::black);
-    Picture page;
-    if (page.LoadBmp(QString::fromStdString(ProgramDir + file)))
-        CopyRect(canvas, 0, 0, page, 0, 0, 400, 300);
+void PageWindow::DrawPagePicture(const char* file) {
+    DrawPictureFile(QString::fromStdString(ProgramDir + file));
 }
 
 }  // namespace tarnwick

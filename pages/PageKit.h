@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/Picture.h"
 #include "platform/SceneWindow.h"
 #include "shell/Texts.h"
 
@@ -64,6 +63,8 @@ protected:
     virtual void HidePage() {}
     // Lays the texts of the page on show over its picture.
     virtual void ShowPage() = 0;
+    // The picture file beside the program that a page shows.
+    void DrawPagePicture(const char* file);
 
 private:
     void TurnTo(int page);
@@ -71,10 +72,5 @@ private:
     int pageCount_;
     BiText okHint_;
 };
-
-// Copies the top-left 400 x 300 of a picture file beside the program onto
-// the canvas, read afresh every time; a picture that cannot be read leaves
-// the page black.
-void DrawPagePicture(Picture& canvas, const char* file);
 
 }  // namespace tarnwick

@@ -47,6 +47,13 @@ void SceneWindow::CentreOverMainWindow() {
          outer.y() + outer.height() - (clientHeight + height()) / 2);
 }
 
+void SceneWindow::DrawPictureFile(const QString& path) {
+    Picture& canvas = surface_->canvas;
+    canvas.Image().fill(Qt::black);
+    Picture picture;
+    if (picture.LoadBmp(path)) CopyRect(canvas, 0, 0, picture, 0, 0, canvas.Width(), canvas.Height());
+}
+
 void CentreOnScreen(QWidget* window) {
     const QSize outer = window->frameGeometry().size();
     window->move((ScreenWidth() - outer.width()) / 2, (ScreenHeight() - outer.height()) / 2);

@@ -30,6 +30,9 @@ public:
 
     // Places the window over the middle of the main window's client area.
     void CentreOverMainWindow();
+    // Fills the window's picture with the top-left of a picture file, read
+    // afresh every time; a file that cannot be read leaves the window black.
+    void DrawPictureFile(const QString& path);
 
 public slots:
     void reject() override;

@@ -109,7 +109,6 @@ void TInfoDialog::TongBtnClick() {
 }
 
 void TInfoDialog::showEvent(QShowEvent* event) {
-    FormActivate();
     CentreOnScreen(this);
     OKBtn->setFocus();
     QDialog::showEvent(event);

@@ -44,13 +44,9 @@ void TDoneWin::FormShow() {
 }
 
 void TDoneWin::Paint() {
-    // The scene is read from disk at every repaint; without it the window
-    // stays black behind its white lines.
-    Picture& canvas = surface()->canvas;
-    canvas.Image().fill(Qt::black);
-    Picture scene;
-    if (scene.LoadBmp(QString::fromStdString(ProgramDir + "b4.bmp")))
-        CopyRect(canvas, 0, 0, scene, 0, 0, 400, 300);
+    // The scene is read at every paint; without it the window stays black
+    // behind its white lines.
+    DrawPictureFile(QString::fromStdString(ProgramDir + "b4.bmp"));
 }
 
 void TDoneWin::showEvent(QShowEvent* event) {
