@@ -1,14 +1,14 @@
 // The door-room picture: the regions the door room copies, the stones inside
 // their hit areas and the twelve pieces coloured as the piece table says.
 #include "DoorRoomLayout.h"
-#include "PictureFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QColor>
 #include <QSet>
 #include <gtest/gtest.h>
 
 using namespace door_room_art;
-using art_test::loadPicture;
+using datatest::loadPicture;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The labyrinth picture: the player is copied opaque and erased with the
 // floor patch, so the floor under his path must be the patch's colour.
 #include "LabyrinthLayout.h"
-#include "PictureFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QColor>
 #include <gtest/gtest.h>
 
 using namespace labyrinth_art;
-using art_test::loadPicture;
+using datatest::loadPicture;
 
 namespace {
 

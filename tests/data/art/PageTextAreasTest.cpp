@@ -1,6 +1,6 @@
 // White text is written over the page pictures and black text over the
 // message background: each label rectangle must leave it readable.
-#include "PictureFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QColor>
 #include <QRect>
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-using namespace art_test;
+using namespace datatest;
 
 namespace {
 

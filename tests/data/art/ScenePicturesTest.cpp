@@ -1,9 +1,9 @@
 // The scene pictures: format, size, and light where the game writes on them.
-#include "PictureFiles.h"
+#include "support/PictureFiles.h"
 
 #include <gtest/gtest.h>
 
-using namespace art_test;
+using namespace datatest;
 
 namespace {
 

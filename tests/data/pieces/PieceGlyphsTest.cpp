@@ -1,9 +1,10 @@
-#include "PictureFiles.h"
+#include "ColourChecks.h"
 #include "throne/PieceShapes.h"
 
 #include <gtest/gtest.h>
 
 using namespace piecestest;
+using namespace datatest;
 
 // Each room's button shows its piece in the first turn, squares of 4 x 4.
 TEST(PieceGlyphs, ShowTheRoomsPieceLightSquaresAndAll)

@@ -1,14 +1,15 @@
-#include "PictureFiles.h"
+#include "ColourChecks.h"
 #include "throne/PieceShapes.h"
 
 #include <gtest/gtest.h>
 
 using namespace piecestest;
+using namespace datatest;
 
 TEST(PiecesPicture, EverySquareShowsItsColourAndEmptyCellsStayBlack)
 {
-    EXPECT_EQ(bitmapBitsPerPixel("b8.bmp"), 24);
-    const QImage pic = loadProgramPicture("b8.bmp");
+    EXPECT_EQ(bmpBitsPerPixel("b8.bmp"), 24);
+    const QImage pic = loadPicture("b8.bmp");
     ASSERT_FALSE(pic.isNull()) << "b8.bmp is missing";
     ASSERT_GE(pic.width(), 960);
     ASSERT_GE(pic.height(), 320);
@@ -26,7 +27,7 @@ TEST(PiecesPicture, EverySquareShowsItsColourAndEmptyCellsStayBlack)
                                 ASSERT_TRUE(isBlack(pic.pixel(x + i, y + j))) << qPrintable(where);
                         continue;
                     }
-                    const double mean = meanLuma(pic, x, y, 20, 20);
+                    const double mean = meanLuminance(pic, QRect(x, y, 20, 20));
                     if (square == tarnwick::LightSquare)
                         EXPECT_GT(mean, 150.0) << qPrintable(where);
                     else

@@ -1,10 +1,11 @@
-#include "PictureFiles.h"
+#include "ColourChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace piecestest;
+using namespace datatest;
 
 namespace {
 
@@ -12,7 +13,7 @@ class RiddlePicture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        pic = loadProgramPicture("b2.bmp");
+        pic = loadPicture("b2.bmp");
         ASSERT_FALSE(pic.isNull()) << "b2.bmp is missing";
     }
 
@@ -42,7 +43,7 @@ protected:
 
 TEST_F(RiddlePicture, IsA24BitBitmapCoveringEveryRegion)
 {
-    EXPECT_EQ(bitmapBitsPerPixel("b2.bmp"), 24);
+    EXPECT_EQ(bmpBitsPerPixel("b2.bmp"), 24);
     EXPECT_GE(pic.width(), 300);
     EXPECT_GE(pic.height(), 348);
 }
@@ -77,13 +78,13 @@ TEST_F(RiddlePicture, EightBallColoursAreFarApart)
 TEST_F(RiddlePicture, SquaresCarryWhatIsDrawnOnThem)
 {
     // black letters and the white square on (0,256), white letters on (0,288)
-    EXPECT_GT(meanLuma(pic, 0, 256, 32, 32), 175.0);
-    EXPECT_LT(meanLuma(pic, 0, 288, 32, 32), 60.0);
+    EXPECT_GT(meanLuminance(pic, QRect(0, 256, 32, 32)), 175.0);
+    EXPECT_LT(meanLuminance(pic, QRect(0, 288, 32, 32)), 60.0);
     // cut lines are drawn black and white over (64,256) and (128,288)
     for (int x : {64, 128}) {
         const int y = x == 64 ? 256 : 288;
-        EXPECT_GT(meanLuma(pic, x, y, 32, 32), 75.0) << x << "," << y;
-        EXPECT_LT(meanLuma(pic, x, y, 32, 32), 180.0) << x << "," << y;
+        EXPECT_GT(meanLuminance(pic, QRect(x, y, 32, 32)), 75.0) << x << "," << y;
+        EXPECT_LT(meanLuminance(pic, QRect(x, y, 32, 32)), 180.0) << x << "," << y;
     }
     // the corridor square is as black as the ground of the balls copied onto it
     for (int y = 256; y < 288; ++y)
@@ -94,8 +95,8 @@ TEST_F(RiddlePicture, SquaresCarryWhatIsDrawnOnThem)
 TEST_F(RiddlePicture, RoomNamesStayReadable)
 {
     // black names on the light plaque, silver ones on the dark plaque
-    EXPECT_GT(meanLuma(pic, 40, 22, 220, 21), 170.0);
-    EXPECT_LT(meanLuma(pic, 40, 128 + 22, 220, 21), 70.0);
+    EXPECT_GT(meanLuminance(pic, QRect(40, 22, 220, 21)), 170.0);
+    EXPECT_LT(meanLuminance(pic, QRect(40, 128 + 22, 220, 21)), 70.0);
 }
 
 }  // namespace

@@ -1,41 +1,12 @@
-#include "PictureFiles.h"
+#include "ColourChecks.h"
 
-#include <QFile>
 #include <cmath>
-#include <cstdint>
 
 namespace piecestest {
-
-QImage loadProgramPicture(const char *name)
-{
-    return QImage(QString(PROGRAM_DIR) + name).convertToFormat(QImage::Format_RGB32);
-}
 
 QImage loadGlyph(const char *name)
 {
     return QImage(QString(GLYPH_DIR) + name).convertToFormat(QImage::Format_ARGB32);
-}
-
-int bitmapBitsPerPixel(const char *name)
-{
-    QFile f(QString(PROGRAM_DIR) + name);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray head = f.read(30);
-    if (head.size() < 30 || !head.startsWith("BM"))
-        return 0;
-    return std::uint8_t(head[28]) | (std::uint8_t(head[29]) << 8);
-}
-
-double luma(QRgb p) { return 0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p); }
-
-double meanLuma(const QImage &img, int x, int y, int w, int h)
-{
-    double sum = 0;
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i)
-            sum += luma(img.pixel(i, j));
-    return sum / (w * h);
 }
 
 bool isBlack(QRgb p) { return (p & 0xFFFFFF) == 0; }
