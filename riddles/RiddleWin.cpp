@@ -1,7 +1,5 @@
 #include "riddles/RiddleWin.h"
 
-#include <QEvent>
-
 #include "shell/Cues.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
@@ -203,14 +201,6 @@ void TRiddleWin::showEvent(QShowEvent* event) {
     FormShow();
     Activate();
     SceneWindow::showEvent(event);
-}
-
-void TRiddleWin::changeEvent(QEvent* event) {
-    SceneWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        Activate();
-        surface()->update();
-    }
 }
 
 }  // namespace tarnwick

@@ -48,8 +48,9 @@ public:
     int DragX = 0, DragY = 0;
 
 protected:
+    // The room is built when it opens and again when the rules messages
+    // over it have closed (ShowRules); nothing else changes it meanwhile.
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void UpdateSolvedState();

@@ -92,12 +92,16 @@ FileBoxes::FileBoxes(QListWidget* fileList, QListWidget* directoryList, QComboBo
 }
 
 void FileBoxes::SetDirectory(const QString& directory) {
+    Locate(directory);
+    Refresh();
+}
+
+void FileBoxes::Locate(const QString& directory) {
     QString path = QDir::cleanPath(QDir(directory).absolutePath());
     while (!QFileInfo(path).isDir() && !QDir(path).isRoot()) {
         path = QFileInfo(path).absolutePath();
     }
     directory_ = path;
-    Refresh();
 }
 
 void FileBoxes::Refresh() {
@@ -222,8 +226,8 @@ QLabel* FileWindow::AddCaption(int left, int top) {
 }
 
 int FileWindow::ShowModal(const QString& directory) {
-    SetDirectory(directory);
-    FormActivate();
+    boxes_->Locate(directory);
+    FormActivate();  // fills the lists there
     return RunModal(this);
 }
 

@@ -24,6 +24,8 @@ public:
     // Shows the given folder; a folder that is gone falls back to the
     // nearest one above it that still exists.
     void SetDirectory(const QString& directory);
+    // The same, without reading the folder yet (a Refresh follows).
+    void Locate(const QString& directory);
     QString Directory() const { return directory_; }
     // Reads the folder again: the drives, the subfolders and the files.
     void Refresh();
