@@ -54,14 +54,12 @@ int ScreenHeight() {
 
 bool OnSomeScreen(int left, int top, int width, int height) {
     // At least a good grip of the window (its top band) must be visible.
-    const QRect window(left, top, width, height);
     const QRect grip(left, top, width, std::min(height, 40));
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect seen = screen->geometry().intersected(grip);
         if (seen.width() >= std::min(width, 100) && seen.height() >= std::min(grip.height(), 20))
             return true;
     }
-    (void)window;
     return false;
 }
 

@@ -9,16 +9,16 @@ constexpr int RedColumn = 0;
 constexpr int BlueColumn = EntanglingRules::BoardColumns - 1;
 }  // namespace
 
-GameText EntanglingRules::RoomName() const {
+BiText EntanglingRules::RoomName() const {
     return {"Kammer der Verschlingung", "Room of entangling"};
 }
 
-GameText EntanglingRules::EntryMessage() const {
+BiText EntanglingRules::EntryMessage() const {
     return {"Du stehst vor der Kammer des Verschlingung. Laß Dich nicht verwirren!",
             "You want to enter the room of entangling. Don't be confused."};
 }
 
-std::vector<GameText> EntanglingRules::RulesMessages() const {
+std::vector<BiText> EntanglingRules::RulesMessages() const {
     return {{"Vertausche die roten und die blauen Kugeln. Ziehe schräg so weit du willst oder kannst.",
              "Change red and blue. Move diagonally as far as you want or as far as you are able to."},
             {"Achte darauf, daß sich nie eine rote und eine blaue auf einer schrägen Linie befinden dürfen.",

@@ -14,9 +14,9 @@ public:
     static constexpr int BoardColumns = 5;
     static constexpr int BoardRows = 4;
 
-    GameText RoomName() const override;
-    GameText EntryMessage() const override;
-    std::vector<GameText> RulesMessages() const override;
+    BiText RoomName() const override;
+    BiText EntryMessage() const override;
+    std::vector<BiText> RulesMessages() const override;
     bool DarkRoom() const override { return true; }
     Pixel FieldSquare(BoardCell cell) const override;
     int SpriteColumn(int kind) const override { return kind - 1; }

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "shell/GameState.h"  // BiText
+
 namespace tarnwick {
 
 // A field of a riddle board; column 0 at the left, row 0 at the top.
@@ -27,12 +29,6 @@ struct Pixel {
     friend bool operator==(const Pixel&, const Pixel&) = default;
 };
 
-// A text of the game in both of its languages.
-struct GameText {
-    const char* german;
-    const char* english;
-};
-
 // How a release of the ball in hand ended.
 enum class DropOutcome {
     NothingInHand,  // no ball was being dragged
@@ -47,10 +43,10 @@ public:
     virtual ~RiddleRules() = default;
 
     // --- The room itself.
-    virtual GameText RoomName() const = 0;
-    virtual GameText EntryMessage() const = 0;
+    virtual BiText RoomName() const = 0;
+    virtual BiText EntryMessage() const = 0;
     // The rules, one message window after the other.
-    virtual std::vector<GameText> RulesMessages() const = 0;
+    virtual std::vector<BiText> RulesMessages() const = 0;
     // Dark rooms take the dark background and a silver title.
     virtual bool DarkRoom() const = 0;
 

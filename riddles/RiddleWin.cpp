@@ -17,8 +17,6 @@ constexpr int Height = 380;
 constexpr int Ball = 28;
 const QColor Silver(0xc0, 0xc0, 0xc0);
 
-QString Say(const GameText& text) { return Text({text.german, text.english}); }
-
 }  // namespace
 
 TRiddleWin::TRiddleWin(int room, std::unique_ptr<RiddleRules> rules)
@@ -53,7 +51,7 @@ TRiddleWin::~TRiddleWin() {
 }
 
 int TRiddleWin::ShowModal(int level) {
-    MessDlg->ShowModal(Say(rules_->EntryMessage()));
+    MessDlg->ShowModal(Text(rules_->EntryMessage()));
     rules_->InitLevel(level);
     EscBtn->show();
     OKBtn->hide();
@@ -64,7 +62,7 @@ int TRiddleWin::ShowModal(int level) {
 void TRiddleWin::FormShow() { CentreOverMainWindow(); }
 
 void TRiddleWin::Activate() {
-    Title->setText(Say(rules_->RoomName()));
+    Title->setText(Text(rules_->RoomName()));
     ResetBtn->setToolTip(Text(texts::ResetHint));
     HelpBtn->setToolTip(Text(texts::RulesHint));
     OKBtn->setToolTip(Text(texts::LeaveHint));
@@ -123,7 +121,7 @@ void TRiddleWin::SaveAndDrawBall(int x, int y, int kind) {
 }
 
 void TRiddleWin::ShowRules() {
-    for (const GameText& message : rules_->RulesMessages()) MessDlg->ShowModal(Say(message));
+    for (const BiText& message : rules_->RulesMessages()) MessDlg->ShowModal(Text(message));
     // Back in the room after the messages: it is built afresh.
     Activate();
 }

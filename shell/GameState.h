@@ -19,9 +19,14 @@ extern bool ShowStoryAtStart;
 extern int Language;                   // 1 German, 0 English, -1 not chosen yet
 extern std::string ProgramDir;         // the program's folder, with trailing '/'
 
-// The bilingual choice every text of the game goes through.
-inline const char* Tr(const char* german, const char* english) {
-    return Language == 1 ? german : english;
-}
+// A text of the game in both of its languages.
+struct BiText {
+    const char* german;
+    const char* english;
+};
+
+// The bilingual choice every text of the game goes through: German when the
+// language is German, English otherwise, at the moment the text is shown.
+inline const char* Tr(const BiText& text) { return Language == 1 ? text.german : text.english; }
 
 }  // namespace tarnwick

@@ -9,13 +9,13 @@ namespace tarnwick {
 void TMainForm::RulesBtnClick() {
     CloseHelpViewer();
     HelpFile = ProgramDir + "TARN1.HLP";
-    ShowHelpTopic(HelpFile, Tr("Das_Spiel", "The_game"));
+    ShowHelpTopic(HelpFile, Tr({"Das_Spiel", "The_game"}));
 }
 
 void TMainForm::FennickBtnClick() {
     CloseHelpViewer();
     HelpFile = ProgramDir + "FGAM.HLP";
-    ShowHelpTopic(HelpFile, Tr("Fennick_Games_d", "Fennick_Games_e"));
+    ShowHelpTopic(HelpFile, Tr({"Fennick_Games_d", "Fennick_Games_e"}));
 }
 
 }  // namespace tarnwick

@@ -5,7 +5,7 @@
 namespace tarnwick {
 
 QString Text(const BiText& text) {
-    return QString::fromUtf8(Language == 1 ? text.german : text.english);
+    return QString::fromUtf8(Tr(text));
 }
 
 namespace texts {

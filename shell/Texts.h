@@ -3,12 +3,9 @@
 // German one is shown when the language is German, the English otherwise.
 #include <QString>
 
-namespace tarnwick {
+#include "shell/GameState.h"
 
-struct BiText {
-    const char* german;
-    const char* english;
-};
+namespace tarnwick {
 
 // The text in the current language, at the moment it is shown.
 QString Text(const BiText& text);

@@ -154,9 +154,9 @@ private slots:
     // A room of the frame's own making: one ball, solved on the right field.
     void theSolvedStateComesAndGoesWithTheMoves() {
         struct OneMove : RiddleRules {
-            GameText RoomName() const override { return {"Probe", "Probe"}; }
-            GameText EntryMessage() const override { return {"Hinein", "In"}; }
-            std::vector<GameText> RulesMessages() const override { return {{"a", "one"}, {"b", "two"}}; }
+            BiText RoomName() const override { return {"Probe", "Probe"}; }
+            BiText EntryMessage() const override { return {"Hinein", "In"}; }
+            std::vector<BiText> RulesMessages() const override { return {{"a", "one"}, {"b", "two"}}; }
             bool DarkRoom() const override { return false; }
             Pixel FieldSquare(BoardCell) const override { return {64, 256}; }
             int SpriteColumn(int) const override { return 4; }
