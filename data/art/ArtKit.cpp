@@ -34,6 +34,21 @@ double smoothNoise(double x, double y, int cell, int seed) {
 
 static int clamp255(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
 
+QPainterPath outline(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF &corner : corners) {
+        if (first) {
+            path.moveTo(corner);
+            first = false;
+        } else {
+            path.lineTo(corner);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
 QColor shade(const QColor &c, double factor) {
     return QColor(clamp255(c.red() * factor), clamp255(c.green() * factor), clamp255(c.blue() * factor));
 }

@@ -3,9 +3,11 @@
 // colour arithmetic, stone masonry and saving in the formats the game reads.
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 namespace art {
 
@@ -15,6 +17,9 @@ std::uint32_t hash3(int x, int y, int seed);
 double noise01(int x, int y, int seed);
 // Smooth value noise in [0, 1) with the given cell size.
 double smoothNoise(double x, double y, int cell, int seed);
+
+// A closed outline through the given corners, in order.
+QPainterPath outline(std::initializer_list<QPointF> corners);
 
 QColor shade(const QColor &c, double factor);           // darker < 1 < lighter
 QColor mix(const QColor &a, const QColor &b, double t);  // t = 0 gives a

@@ -28,13 +28,7 @@ void paintPillar(QPainter &p, double x, double w) {
 }
 
 void paintBanner(QPainter &p, double x) {
-    QPainterPath b;
-    b.moveTo(x, 18);
-    b.lineTo(x + 34, 18);
-    b.lineTo(x + 34, 112);
-    b.lineTo(x + 17, 100);
-    b.lineTo(x, 112);
-    b.closeSubpath();
+    const QPainterPath b = outline({{x, 18}, {x + 34, 18}, {x + 34, 112}, {x + 17, 100}, {x, 112}});
     QLinearGradient g(x, 0, x + 34, 0);
     g.setColorAt(0, QColor(70, 10, 16));
     g.setColorAt(0.5, QColor(120, 22, 30));
@@ -102,12 +96,7 @@ QImage courtScene() {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         // red carpet to the throne
-        QPainterPath carpet;
-        carpet.moveTo(176, FloorTop);
-        carpet.lineTo(224, FloorTop);
-        carpet.lineTo(268, H);
-        carpet.lineTo(132, H);
-        carpet.closeSubpath();
+        const QPainterPath carpet = outline({{176, FloorTop}, {224, FloorTop}, {268, H}, {132, H}});
         QLinearGradient red(0, FloorTop, 0, H);
         red.setColorAt(0, QColor(70, 12, 18));
         red.setColorAt(1, QColor(120, 22, 30));

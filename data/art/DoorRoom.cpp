@@ -168,12 +168,7 @@ QImage roomWithOpenDoor(const QImage &closed) {
     p.setClipPath(doorOpening());
     p.drawImage(0, 0, niche);
     // the door leaf, open against the left jamb
-    QPainterPath leaf;
-    leaf.moveTo(152, 140);
-    leaf.lineTo(172, 150);
-    leaf.lineTo(172, 262);
-    leaf.lineTo(152, 270);
-    leaf.closeSubpath();
+    const QPainterPath leaf = outline({{152, 140}, {172, 150}, {172, 262}, {152, 270}});
     QLinearGradient wood(152, 0, 172, 0);
     wood.setColorAt(0, QColor(60, 36, 18));
     wood.setColorAt(1, QColor(100, 62, 32));

@@ -1,5 +1,7 @@
 #include "GlyphKit.h"
 
+#include "ArtKit.h"
+
 #include "SceneKit.h"
 
 #include <QFont>
@@ -54,14 +56,7 @@ void designDoor(QPainter &p) {
 void designOpenBook(QPainter &p) {
     p.setPen(QPen(InkOutline, 1.1));
     p.setBrush(QColor(130, 30, 30));
-    QPainterPath cover;
-    cover.moveTo(1, 5);
-    cover.lineTo(10, 6.5);
-    cover.lineTo(19, 5);
-    cover.lineTo(19, 17);
-    cover.lineTo(10, 18.5);
-    cover.lineTo(1, 17);
-    cover.closeSubpath();
+    const QPainterPath cover = outline({{1, 5}, {10, 6.5}, {19, 5}, {19, 17}, {10, 18.5}, {1, 17}});
     p.drawPath(cover);
     p.setBrush(QColor(250, 240, 214));
     QPainterPath left, right;
@@ -88,15 +83,8 @@ void designOpenBook(QPainter &p) {
 void designCrown(QPainter &p) { paintCrown(p, QRectF(1.5, 3, 17, 14)); }
 
 void designArrow(QPainter &p, int direction) {
-    QPainterPath a;
-    a.moveTo(2, 7.5);
-    a.lineTo(10, 7.5);
-    a.lineTo(10, 3);
-    a.lineTo(18.5, 10);
-    a.lineTo(10, 17);
-    a.lineTo(10, 12.5);
-    a.lineTo(2, 12.5);
-    a.closeSubpath();
+    const QPainterPath a = outline({{2, 7.5}, {10, 7.5}, {10, 3}, {18.5, 10}, {10, 17},
+        {10, 12.5}, {2, 12.5}});
     if (direction == 2) {
         p.translate(20, 0);
         p.scale(-1, 1);
@@ -111,14 +99,8 @@ void designArrow(QPainter &p, int direction) {
 }
 
 void designCheck(QPainter &p) {
-    QPainterPath t;
-    t.moveTo(2, 10.5);
-    t.lineTo(5, 7.5);
-    t.lineTo(8.5, 11);
-    t.lineTo(16, 2.5);
-    t.lineTo(19, 5.5);
-    t.lineTo(8.5, 17.5);
-    t.closeSubpath();
+    const QPainterPath t = outline({{2, 10.5}, {5, 7.5}, {8.5, 11}, {16, 2.5}, {19, 5.5},
+        {8.5, 17.5}});
     QLinearGradient g(0, 2, 0, 18);
     g.setColorAt(0, QColor(150, 230, 110));
     g.setColorAt(1, QColor(40, 130, 40));

@@ -17,12 +17,8 @@ void paintTorch(QPainter &p, double x, double y, double s) {
     p.setPen(QPen(QColor(20, 16, 14), 1.0 * s));
     p.setBrush(QColor(54, 48, 46));
     p.drawRect(QRectF(x - 1.5 * s, y + 4 * s, 3 * s, 12 * s));
-    QPainterPath cup;
-    cup.moveTo(x - 5 * s, y);
-    cup.lineTo(x + 5 * s, y);
-    cup.lineTo(x + 3 * s, y + 5 * s);
-    cup.lineTo(x - 3 * s, y + 5 * s);
-    cup.closeSubpath();
+    const QPainterPath cup = outline({{x - 5 * s, y}, {x + 5 * s, y}, {x + 3 * s, y + 5 * s},
+        {x - 3 * s, y + 5 * s}});
     p.drawPath(cup);
     // flame
     QPainterPath flame;

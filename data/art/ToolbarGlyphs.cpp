@@ -1,4 +1,5 @@
 // The ten tool-bar pictures, 20 x 20 (the maker's button 26 x 20).
+#include "ArtKit.h"
 #include "GlyphKit.h"
 #include "Glyphs.h"
 
@@ -19,11 +20,7 @@ QImage restartGlyph() {
         p.drawPath(ring);
         p.setPen(QPen(QColor(80, 168, 70), 3.0, Qt::SolidLine, Qt::FlatCap));
         p.drawPath(ring);
-        QPainterPath head;
-        head.moveTo(9, 0.8);
-        head.lineTo(16.5, 3.2);
-        head.lineTo(11, 9);
-        head.closeSubpath();
+        const QPainterPath head = outline({{9, 0.8}, {16.5, 3.2}, {11, 9}});
         p.setPen(QPen(InkOutline, 1.0));
         p.setBrush(QColor(80, 168, 70));
         p.drawPath(head);
@@ -35,32 +32,14 @@ QImage loadGlyph() {
         // an opened folder with a saved game coming out
         p.setPen(QPen(InkOutline, 1.1));
         p.setBrush(QColor(196, 150, 70));
-        QPainterPath back;
-        back.moveTo(1.5, 18);
-        back.lineTo(1.5, 5);
-        back.lineTo(6.5, 5);
-        back.lineTo(8, 7);
-        back.lineTo(16.5, 7);
-        back.lineTo(16.5, 18);
-        back.closeSubpath();
+        const QPainterPath back = outline({{1.5, 18}, {1.5, 5}, {6.5, 5}, {8, 7}, {16.5, 7},
+            {16.5, 18}});
         p.drawPath(back);
         p.setBrush(QColor(240, 200, 110));
-        QPainterPath front;
-        front.moveTo(1.5, 18);
-        front.lineTo(4.5, 10);
-        front.lineTo(19.5, 10);
-        front.lineTo(16.5, 18);
-        front.closeSubpath();
+        const QPainterPath front = outline({{1.5, 18}, {4.5, 10}, {19.5, 10}, {16.5, 18}});
         p.drawPath(front);
-        QPainterPath arrow;
-        arrow.moveTo(11, 1);
-        arrow.lineTo(15.5, 5.5);
-        arrow.lineTo(12.8, 5.5);
-        arrow.lineTo(12.8, 9);
-        arrow.lineTo(9.2, 9);
-        arrow.lineTo(9.2, 5.5);
-        arrow.lineTo(6.5, 5.5);
-        arrow.closeSubpath();
+        const QPainterPath arrow = outline({{11, 1}, {15.5, 5.5}, {12.8, 5.5}, {12.8, 9},
+            {9.2, 9}, {9.2, 5.5}, {6.5, 5.5}});
         p.setBrush(QColor(90, 180, 80));
         p.drawPath(arrow);
     });
@@ -71,13 +50,7 @@ QImage storeGlyph() {
         // a disk
         p.setPen(QPen(InkOutline, 1.1));
         p.setBrush(QColor(56, 82, 150));
-        QPainterPath body;
-        body.moveTo(2, 2);
-        body.lineTo(16, 2);
-        body.lineTo(18, 4);
-        body.lineTo(18, 18);
-        body.lineTo(2, 18);
-        body.closeSubpath();
+        const QPainterPath body = outline({{2, 2}, {16, 2}, {18, 4}, {18, 18}, {2, 18}});
         p.drawPath(body);
         p.setBrush(QColor(196, 200, 210));
         p.drawRect(QRectF(5.5, 2, 9, 5.5));
@@ -96,14 +69,8 @@ QImage storeGlyph() {
 QImage soundGlyph() {
     return paintGlyph(20, 20, [](QPainter &p) {
         // a loudspeaker with its sound waves
-        QPainterPath cone;
-        cone.moveTo(1.5, 7);
-        cone.lineTo(5.5, 7);
-        cone.lineTo(10.5, 2.5);
-        cone.lineTo(10.5, 17.5);
-        cone.lineTo(5.5, 13);
-        cone.lineTo(1.5, 13);
-        cone.closeSubpath();
+        const QPainterPath cone = outline({{1.5, 7}, {5.5, 7}, {10.5, 2.5}, {10.5, 17.5},
+            {5.5, 13}, {1.5, 13}});
         QLinearGradient g(0, 2, 0, 18);
         g.setColorAt(0, QColor(236, 196, 90));
         g.setColorAt(1, QColor(160, 104, 30));
@@ -155,13 +122,8 @@ QImage helpGlyph() {
         p.drawRect(QRectF(5, 4, 7.5, 4));
         p.setPen(QPen(InkOutline, 0.8));
         p.setBrush(QColor(200, 30, 30));
-        QPainterPath mark;
-        mark.moveTo(10.5, 16.5);
-        mark.lineTo(13, 16.5);
-        mark.lineTo(13, 19.5);
-        mark.lineTo(11.75, 18.3);
-        mark.lineTo(10.5, 19.5);
-        mark.closeSubpath();
+        const QPainterPath mark = outline({{10.5, 16.5}, {13, 16.5}, {13, 19.5}, {11.75, 18.3},
+            {10.5, 19.5}});
         p.drawPath(mark);
     });
 }
@@ -173,15 +135,8 @@ QImage exitGlyph() {
         p.translate(-2.5, 0);
         designDoor(p);
         p.restore();
-        QPainterPath a;
-        a.moveTo(10, 9);
-        a.lineTo(14, 9);
-        a.lineTo(14, 5.5);
-        a.lineTo(19.5, 11);
-        a.lineTo(14, 16.5);
-        a.lineTo(14, 13);
-        a.lineTo(10, 13);
-        a.closeSubpath();
+        const QPainterPath a = outline({{10, 9}, {14, 9}, {14, 5.5}, {19.5, 11}, {14, 16.5},
+            {14, 13}, {10, 13}});
         p.setPen(QPen(InkOutline, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(QColor(214, 50, 40));
         p.drawPath(a);

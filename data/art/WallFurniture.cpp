@@ -169,15 +169,8 @@ QImage arrowLayer() {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(10, 10, 34, 34), 5, 5);
     // the arrow, pointing down
-    QPainterPath arrow;
-    arrow.moveTo(22, 12);
-    arrow.lineTo(32, 12);
-    arrow.lineTo(32, 27);
-    arrow.lineTo(40, 27);
-    arrow.lineTo(27, 42);
-    arrow.lineTo(14, 27);
-    arrow.lineTo(22, 27);
-    arrow.closeSubpath();
+    const QPainterPath arrow = outline({{22, 12}, {32, 12}, {32, 27}, {40, 27}, {27, 42},
+        {14, 27}, {22, 27}});
     p.translate(1, 1);  // cast shadow
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 14, 10, 200));
