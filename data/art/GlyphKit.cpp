@@ -1,7 +1,6 @@
 #include "GlyphKit.h"
 
 #include "ArtKit.h"
-
 #include "SceneKit.h"
 
 #include <QFont>
