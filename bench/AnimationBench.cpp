@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "labyrinth/Maze.h"
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 #include "shell/GameProgram.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"

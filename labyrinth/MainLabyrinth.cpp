@@ -4,11 +4,11 @@
 #include "labyrinth/Puzzle.h"
 #include "labyrinth/Scramble.h"
 #include "platform/SceneWindow.h"
-#include "shell/Clock.h"
-#include "shell/Cues.h"
+#include "platform/Clock.h"
+#include "platform/Cues.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
-#include "shell/Random.h"
+#include "platform/Random.h"
 #include "throne/Chess.h"
 
 namespace tarnwick {

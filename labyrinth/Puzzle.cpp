@@ -1,7 +1,7 @@
 #include "labyrinth/Puzzle.h"
 
 #include "riddles/RiddleWin.h"
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include "labyrinth/Corridors.h"
-#include "shell/Random.h"
+#include "platform/Random.h"
 
 namespace tarnwick {
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QThread>
 
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
 #include "riddles/RiddleWin.h"
 
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"

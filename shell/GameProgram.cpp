@@ -11,7 +11,7 @@
 #include "pages/Intro.h"
 #include "platform/WaveCuePlayer.h"
 #include "riddles/Riddle1.h"
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 #include "shell/Infodlg.h"
 #include "shell/Load.h"
 #include "shell/Main.h"

@@ -1,11 +1,11 @@
 #include "throne/Chess.h"
 
 #include "platform/System.h"
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
-#include "shell/Random.h"
+#include "platform/Random.h"
 #include "shell/Texts.h"
 #include "throne/ChessTable.h"
 #include "throne/Done.h"

@@ -1,7 +1,7 @@
 #include "throne/ChessTable.h"
 
 #include "shell/GameState.h"
-#include "shell/Random.h"
+#include "platform/Random.h"
 
 namespace tarnwick {
 

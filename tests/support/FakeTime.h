@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/Clock.h"
-#include "shell/Cues.h"
-#include "shell/Random.h"
+#include "platform/Clock.h"
+#include "platform/Cues.h"
+#include "platform/Random.h"
 
 namespace tarnwick::testing {
 

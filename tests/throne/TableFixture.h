@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shell/GameState.h"
-#include "shell/Random.h"
+#include "platform/Random.h"
 #include "throne/ChessTable.h"
 
 namespace tarnwick {

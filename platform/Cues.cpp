@@ -1,4 +1,4 @@
-#include "shell/Cues.h"
+#include "platform/Cues.h"
 
 namespace tarnwick {
 

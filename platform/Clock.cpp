@@ -1,4 +1,4 @@
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 
 #include <chrono>
 #include <thread>

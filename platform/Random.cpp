@@ -1,4 +1,4 @@
-#include "shell/Random.h"
+#include "platform/Random.h"
 
 #include <chrono>
 
