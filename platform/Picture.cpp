@@ -1,7 +1,12 @@
 #include "platform/Picture.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
 
 namespace tarnwick {
 
@@ -52,6 +57,47 @@ void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, 
             break;
         }
     }
+}
+
+void FillRect(Picture& dst, int x, int y, int w, int h, QRgb colour) {
+    if (dst.IsEmpty()) return;
+    const QRect area = QRect(x, y, w, h).intersected(dst.Image().rect());
+    for (int row = area.top(); row <= area.bottom() && !area.isEmpty(); ++row) {
+        auto* d = reinterpret_cast<quint32*>(dst.Image().scanLine(row));
+        std::fill(d + area.left(), d + area.left() + area.width(), colour | 0xff000000u);
+    }
+}
+
+void DrawLine(Picture& dst, int x1, int y1, int x2, int y2, QRgb colour) {
+    if (x1 == x2) {
+        FillRect(dst, x1, std::min(y1, y2 + 1), 1, std::abs(y2 - y1), colour);
+    } else if (y1 == y2) {
+        FillRect(dst, std::min(x1, x2 + 1), y1, std::abs(x2 - x1), 1, colour);
+    }
+}
+
+namespace {
+QFont ToQFont(const FontSpec& spec) {
+    QFont font(spec.family);
+    font.setPixelSize(spec.pixelHeight);
+    font.setBold(spec.bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+}  // namespace
+
+TextExtent MeasureText(const FontSpec& font, const QString& text) {
+    const QFontMetrics metrics(ToQFont(font));
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void DrawText(Picture& dst, int x, int y, const QString& text, const FontSpec& font, QRgb colour) {
+    if (dst.IsEmpty()) return;
+    QPainter painter(&dst.Image());
+    painter.setFont(ToQFont(font));
+    painter.setPen(QColor::fromRgb(colour));
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(x, y + metrics.ascent(), text);
 }
 
 }  // namespace tarnwick

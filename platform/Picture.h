@@ -33,4 +33,25 @@ private:
 void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,
               RasterOp op = RasterOp::Copy);
 
+// A rectangle filled with one colour.
+void FillRect(Picture& dst, int x, int y, int w, int h, QRgb colour);
+// A line one pixel wide from (x1, y1) towards (x2, y2), the end point itself
+// left out; straight lines only (horizontal or vertical).
+void DrawLine(Picture& dst, int x1, int y1, int x2, int y2, QRgb colour);
+
+// A font by family name, height in pixels and weight.
+struct FontSpec {
+    const char* family;
+    int pixelHeight;
+    bool bold = false;
+};
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+// Width and height of a text in a font, as DrawText lays it out.
+TextExtent MeasureText(const FontSpec& font, const QString& text);
+// Text on a transparent background, its top-left corner at (x, y).
+void DrawText(Picture& dst, int x, int y, const QString& text, const FontSpec& font, QRgb colour);
+
 }  // namespace tarnwick

@@ -25,11 +25,6 @@ std::vector<BiText> EntanglingRules::RulesMessages() const {
              "Mind, a red and a blue ball must never be on a diagonal line."}};
 }
 
-Pixel EntanglingRules::FieldSquare(BoardCell cell) const {
-    const bool sameParity = (cell.col + cell.row) % 2 == 0;
-    return {0, sameParity ? 256 : 288};
-}
-
 // Level 1: two balls a side on rows 1 and 3; level 2: rows 1 to 3; level 3:
 // all four rows.
 bool EntanglingRules::StartRow(int level, int row) {
@@ -41,7 +36,7 @@ bool EntanglingRules::StartRow(int level, int row) {
 }
 
 void EntanglingRules::SetUpLevel(int level) {
-    SetBoard(70, 140, BoardColumns, BoardRows);
+    SetBoard({70, 140, BoardColumns, BoardRows});
     for (int row = 0; row < BoardRows; ++row) {
         if (!StartRow(level, row)) continue;
         SetCell({RedColumn, row}, Red);

@@ -3,11 +3,11 @@
 // the right column of a 5 x 4 board, and the colours must change places. A
 // ball moves diagonally, as far as the player likes, but never onto a
 // diagonal line that holds a ball of the other colour.
-#include "riddles/RiddleRules.h"
+#include "riddles/BallBoardRules.h"
 
 namespace tarnwick {
 
-class EntanglingRules : public RiddleRules {
+class EntanglingRules : public BallBoardRules {
 public:
     static constexpr int Red = 5;
     static constexpr int Blue = 7;
@@ -18,8 +18,6 @@ public:
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
     bool DarkRoom() const override { return true; }
-    Pixel FieldSquare(BoardCell cell) const override;
-    int SpriteColumn(int kind) const override { return kind - 1; }
     bool IsSolved() const override;
 
     // Whether the level's start position has a ball on this row (in both

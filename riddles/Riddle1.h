@@ -10,6 +10,4 @@ public:
     TRiddle1Win();
 };
 
-extern TRiddle1Win* Riddle1Win;
-
 }  // namespace tarnwick

@@ -1,8 +1,6 @@
 #include "riddles/RiddleWin.h"
 
-#include "platform/Cues.h"
-#include "shell/GameState.h"
-#include "shell/Main.h"
+#include "platform/Clock.h"
 #include "shell/Msg.h"
 #include "shell/Texts.h"
 
@@ -14,13 +12,19 @@ namespace {
 
 constexpr int Width = 300;
 constexpr int Height = 380;
-constexpr int Ball = 28;
 const QColor Silver(0xc0, 0xc0, 0xc0);
 
 }  // namespace
 
-TRiddleWin::TRiddleWin(int room, std::unique_ptr<RiddleRules> rules)
-    : SceneWindow(Width, Height, true), room_(room), rules_(std::move(rules)) {
+TRiddleWin::TRiddleWin(int room, RoomParts parts)
+    : SceneWindow(Width, Height, true),
+      room_(room),
+      rules_(std::move(parts.rules)),
+      view_(std::move(parts.view)),
+      drag_(dynamic_cast<DragRules*>(rules_.get())),
+      push_(dynamic_cast<PushRules*>(rules_.get())),
+      click_(dynamic_cast<ClickRules*>(rules_.get())),
+      canvas_(*surface()) {
     setObjectName(QString("TRiddle%1Win").arg(room));
     Title = MakeSceneLabel(this, 4, 22, 293, 21, "Times New Roman", 19,
                            rules_->DarkRoom() ? Silver : QColor(Qt::black));
@@ -28,6 +32,8 @@ TRiddleWin::TRiddleWin(int room, std::unique_ptr<RiddleRules> rules)
     HelpBtn = MakeGlyphButton(this, 136, 344, 26, 26, ":/glyphs/riddle_help.png");
     EscBtn = MakeGlyphButton(this, 168, 344, 26, 26, ":/glyphs/riddle_esc.png");
     OKBtn = MakeGlyphButton(this, 168, 344, 26, 26, QString(":/glyphs/piece%1.png").arg(room));
+    // Rooms 5 and 6 spell their success button so.
+    if (room == 5 || room == 6) OKBtn->setObjectName("OkBtn");
     HelpBtn->setDefault(true);
     setTabOrder(HelpBtn, ResetBtn);
     setTabOrder(ResetBtn, EscBtn);
@@ -67,132 +73,124 @@ void TRiddleWin::Activate() {
     HelpBtn->setToolTip(Text(texts::RulesHint));
     OKBtn->setToolTip(Text(texts::LeaveHint));
     EscBtn->setToolTip(Text(texts::LaterHint));
+    if (!canvas_.Ready()) return;
 
     // The room: header, then the wall strip four times (the last one cut
-    // off at the bottom), then the board's empty fields.
-    Picture& room = MainForm->RoomBackground;
-    const Picture& art = MainForm->RiddlePicture;
+    // off at the bottom), then what the room's board puts there.
     const int header = rules_->DarkRoom() ? 128 : 0;
-    CopyRect(room, 0, 0, art, 0, header, Width, 128);
-    for (int i = 0; i < 4; ++i) CopyRect(room, 0, 128 + 64 * i, art, 0, header + 64, Width, 64);
-    for (int r = 0; r < rules_->Rows(); ++r) {
-        for (int c = 0; c < rules_->Columns(); ++c) {
-            const Pixel square = rules_->FieldSquare({c, r});
-            CopyRect(room, rules_->BoardLeft() + 32 * c, rules_->BoardTop() + 32 * r, art, square.x, square.y,
-                     32, 32);
-        }
-    }
+    canvas_.ArtToRoom({0, 0}, {0, header}, Width, 128);
+    for (int i = 0; i < 4; ++i) canvas_.ArtToRoom({0, 128 + 64 * i}, {0, header + 64}, Width, 64);
+    view_->ComposeBoard(canvas_);
 }
 
 void TRiddleWin::Paint() {
-    CopyRect(surface()->canvas, 0, 0, MainForm->RoomBackground, 0, 0, Width, Height);
-    for (int r = 0; r < rules_->Rows(); ++r)
-        for (int c = 0; c < rules_->Columns(); ++c) DrawCellBall({c, r});
-}
-
-void TRiddleWin::DrawCellBall(BoardCell cell) {
-    const int kind = rules_->Cell(cell);
-    if (kind == 0) return;
-    const Pixel centre = rules_->CellCentre(cell);
-    DrawBall(centre.x, centre.y, kind);
-}
-
-void TRiddleWin::DrawBall(int x, int y, int kind) {
-    Picture& canvas = surface()->canvas;
-    const int left = x - Ball / 2, top = y - Ball / 2;
-    if (kind != 0) {
-        const Picture& art = MainForm->RiddlePicture;
-        CopyRect(canvas, left, top, art, 224, 320, Ball, Ball, RasterOp::And);
-        CopyRect(canvas, left, top, art, 28 * rules_->SpriteColumn(kind), 320, Ball, Ball, RasterOp::Or);
-    } else {
-        CopyRect(canvas, left, top, MainForm->RoomBackground, left, top, Ball, Ball);
-    }
-    surface()->Flush(QRect(left, top, Ball, Ball));
-}
-
-void TRiddleWin::RestoreUnderBall(int x, int y) {
-    CopyRect(surface()->canvas, x - Ball / 2, y - Ball / 2, MainForm->DragSaveArea, 0, 0, Ball, Ball);
-    surface()->Flush(QRect(x - Ball / 2, y - Ball / 2, Ball, Ball));
-}
-
-void TRiddleWin::SaveAndDrawBall(int x, int y, int kind) {
-    CopyRect(MainForm->DragSaveArea, 0, 0, surface()->canvas, x - Ball / 2, y - Ball / 2, Ball, Ball);
-    DrawBall(x, y, kind);
+    if (!canvas_.Ready()) return;
+    CopyRect(canvas_.Window(), 0, 0, canvas_.Room(), 0, 0, Width, Height);
+    view_->DrawBoard(canvas_);
+    view_->DrawExtras(canvas_);
 }
 
 void TRiddleWin::ShowRules() {
     for (const BiText& message : rules_->RulesMessages()) MessDlg->ShowModal(Text(message));
     // Back in the room after the messages: it is built afresh.
     Activate();
+    Paint();
+    canvas_.ShowAll();
 }
 
 void TRiddleWin::ResetBtnClick() {
     rules_->InitLevel(rules_->Level());
-    Paint();
-    surface()->Flush();
+    if (!canvas_.Ready()) return;
+    view_->DrawBoard(canvas_);
+    view_->DrawExtras(canvas_);
 }
 
 void TRiddleWin::MouseDown(int x, int y) {
-    if (rules_->DragKind() != 0) return;
-    const auto cell = rules_->CellAt(x, y);
-    if (!cell || rules_->Cell(*cell) == 0) return;
-    const int kind = rules_->Cell(*cell);
-    const Pixel centre = rules_->CellCentre(*cell);
+    const auto point = rules_->Geometry().PointAt(x, y);
+    if (click_) {
+        if (point) Play(click_->Click(*point));
+        return;
+    }
+    if (push_) {
+        if (point) push_->Grab(point->cell);
+        return;
+    }
+    if (!drag_ || drag_->DragKind() != 0 || !point) return;
+    const BoardCell cell = point->cell;
+    const int kind = drag_->Lift(cell);
+    if (kind == 0) return;
+    const Pixel centre = rules_->Geometry().Centre(cell);
     DragX = centre.x;
     DragY = centre.y;
-    DrawBall(DragX, DragY, 0);
-    SaveAndDrawBall(DragX, DragY, kind);
-    rules_->Lift(*cell);
+    // The ball leaves its field and is in hand, drawn at the same place.
+    view_->DrawCell(canvas_, cell);
+    canvas_.SaveUnderBall(DragX, DragY);
+    canvas_.DrawBall(DragX, DragY, view_->SpriteColumn(kind));
 }
 
 void TRiddleWin::MouseMove(int x, int y) {
-    if (rules_->DragKind() == 0 || (x == DragX && y == DragY)) return;
-    RestoreUnderBall(DragX, DragY);
-    SaveAndDrawBall(x, y, rules_->DragKind());
+    if (push_) {
+        Play(push_->PushTo(rules_->Geometry().CellAt(x, y)));
+        return;
+    }
+    if (!drag_ || drag_->DragKind() == 0 || (x == DragX && y == DragY)) return;
+    canvas_.RestoreUnderBall(DragX, DragY);
+    canvas_.SaveUnderBall(x, y);
+    canvas_.DrawBall(x, y, view_->SpriteColumn(drag_->DragKind()));
     DragX = x;
     DragY = y;
 }
 
 void TRiddleWin::MouseUp(int x, int y) {
-    const int kind = rules_->DragKind();
-    if (kind == 0) return;
-    const BoardCell from = rules_->DragFrom();
-    // What the board held before, so the move's side effects can be drawn.
-    std::vector<int> before;
-    for (int r = 0; r < rules_->Rows(); ++r)
-        for (int c = 0; c < rules_->Columns(); ++c) before.push_back(rules_->Cell({c, r}));
-
-    const DropOutcome outcome = rules_->Drop(rules_->CellAt(x, y));
-    if (outcome == DropOutcome::Refused) {
-        MainForm->PlayCue(CueRefused);
-        RestoreUnderBall(DragX, DragY);
-        DrawCellBall(from);
+    if (push_) {
+        Play(push_->Release());
         return;
     }
-    MainForm->PlayCue(CueAccepted);
-    RestoreUnderBall(DragX, DragY);
-    int i = 0;
-    for (int r = 0; r < rules_->Rows(); ++r) {
-        for (int c = 0; c < rules_->Columns(); ++c, ++i) {
-            const int now = rules_->Cell({c, r});
-            if (now == before[i]) continue;
-            const Pixel centre = rules_->CellCentre({c, r});
-            DrawBall(centre.x, centre.y, 0);
-            if (now != 0) DrawBall(centre.x, centre.y, now);
+    if (drag_) Play(drag_->Drop(rules_->Geometry().CellAt(x, y)));
+}
+
+void TRiddleWin::Play(const Steps& steps) {
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Cue: PlayCue(step.value); break;
+        case Step::Wait: BusyWait(step.value); break;
+        case Step::Cell:
+            if (canvas_.Ready()) view_->DrawCell(canvas_, step.cell);
+            break;
+        case Step::Board:
+            if (canvas_.Ready()) view_->DrawBoard(canvas_);
+            break;
+        case Step::Extras:
+            if (canvas_.Ready()) view_->DrawExtras(canvas_);
+            break;
+        case Step::Hand:
+            if (canvas_.Ready()) canvas_.RestoreUnderBall(DragX, DragY);
+            break;
+        case Step::Judge: UpdateSolvedState(); break;
         }
     }
-    UpdateSolvedState();
 }
 
 void TRiddleWin::UpdateSolvedState() {
-    if (rules_->IsSolved()) {
-        MainForm->PlayCue(CueSolved);
+    switch (rules_->Judge()) {
+    case Verdict::Solved:
+        PlayCue(CueSolved);
         EscBtn->hide();
         OKBtn->show();
-    } else {
+        break;
+    case Verdict::Lost:
+        PlayCue(CueFailed);
+        [[fallthrough]];
+    case Verdict::Unsolved:
         EscBtn->show();
         OKBtn->hide();
+        break;
+    case Verdict::Undecided: break;
     }
+}
+
+void TRiddleWin::PlayCue(int cue) {
+    if (playCue_) playCue_(cue);
 }
 
 void TRiddleWin::showEvent(QShowEvent* event) {

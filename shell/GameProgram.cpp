@@ -10,7 +10,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/WaveCuePlayer.h"
-#include "riddles/Riddle1.h"
+#include "riddles/RiddleRooms.h"
 #include "platform/Cues.h"
 #include "shell/Infodlg.h"
 #include "shell/Load.h"
@@ -46,6 +46,13 @@ public:
             name = nullptr;
             delete window;
         });
+        return window;
+    }
+
+    // A window with no global name of its own.
+    template <typename Window>
+    Window* Keep(Window* window) {
+        unmake_.push_back([window] { delete window; });
         return window;
     }
 
@@ -85,7 +92,12 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     windows.Make(MessDlg);
     windows.Make(DoneWin);
     windows.Make(MazeWin);
-    windows.Make(Riddle1Win);
+    for (int room : RiddleMakingOrder) {
+        TRiddleWin* riddle = windows.Keep(MakeRiddleWindow(room));
+        if (!riddle) continue;
+        riddle->UsePictures({&mainForm->RiddlePicture, &mainForm->RoomBackground, &mainForm->DragSaveArea});
+        riddle->UseCues([mainForm](int cue) { mainForm->PlayCue(cue); });
+    }
     windows.Make(LoadDlg);
     windows.Make(SaveAsDlg);
     windows.Make(HelpWin)->FormCreate();

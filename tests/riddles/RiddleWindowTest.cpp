@@ -8,6 +8,7 @@
 #include "labyrinth/Puzzle.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
+#include "riddles/BallBoardView.h"
 #include "riddles/Riddle1.h"
 #include "shell/GameState.h"
 #include "shell/Main.h"
@@ -42,7 +43,13 @@ private:
 
     // Checks a field of room 1's board; a mismatch is noted for the test.
     void ExpectBall(int c, int r, int kind) {
-        if (riddle_->Rules().Cell({c, r}) != kind) shown_ << QString("wrong ball at %1,%2").arg(c).arg(r);
+        if (dynamic_cast<BallBoardRules&>(riddle_->Rules()).Cell({c, r}) != kind) shown_ << QString("wrong ball at %1,%2").arg(c).arg(r);
+    }
+
+    // The shared pictures and the main window's cues, as the program hands them over.
+    void Furnish(TRiddleWin& room) {
+        room.UsePictures({&main_->RiddlePicture, &main_->RoomBackground, &main_->DragSaveArea});
+        room.UseCues([this](int cue) { main_->PlayCue(cue); });
     }
 
     void InstallScript() {
@@ -71,7 +78,7 @@ private slots:
         mess_ = std::make_unique<TMessDlg>();
         MessDlg = mess_.get();
         riddle_ = std::make_unique<TRiddle1Win>();
-        RiddleWindows[1] = riddle_.get();
+        Furnish(*riddle_);
         InstallScript();
     }
 
@@ -153,20 +160,20 @@ private slots:
 
     // A room of the frame's own making: one ball, solved on the right field.
     void theSolvedStateComesAndGoesWithTheMoves() {
-        struct OneMove : RiddleRules {
+        struct OneMove : BallBoardRules {
             BiText RoomName() const override { return {"Probe", "Probe"}; }
             BiText EntryMessage() const override { return {"Hinein", "In"}; }
             std::vector<BiText> RulesMessages() const override { return {{"a", "one"}, {"b", "two"}}; }
-            bool DarkRoom() const override { return false; }
-            Pixel FieldSquare(BoardCell) const override { return {64, 256}; }
-            int SpriteColumn(int) const override { return 4; }
             bool IsSolved() const override { return Cell({1, 0}) != 0; }
             void SetUpLevel(int) override {
-                SetBoard(100, 100, 2, 1);
+                SetBoard({100, 100, 2, 1});
                 SetCell({0, 0}, 1);
             }
         };
-        TRiddleWin room(3, std::make_unique<OneMove>());
+        TRiddleWin room(3, MakeRoom<BallBoardView>(std::make_unique<OneMove>(),
+                                                   BallBoardView::Chequered({64, 256}, {64, 256}),
+                                                   BallBoardView::Shifted(3)));
+        Furnish(room);
         play_ = [&](QDialog*) {
             room.MouseDown(116, 116);
             room.MouseMove(148, 116);
@@ -248,7 +255,7 @@ private slots:
         });
         puzzle_->ShowModal(2);
         QCOMPARE(left, 2);
-        // Room 2 has no riddle yet: a click on its door opens nothing.
+        // No riddle window of room 2 is made here: a click on its door opens nothing.
         shown_.clear();
         SetModalScript([this](QDialog* window) {
             shown_ << window->objectName();

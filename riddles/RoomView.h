@@ -1,0 +1,54 @@
+#pragma once
+// How a room draws its board: what it composes into the room background
+// once per activation, how it draws one field, and what it shows beside the
+// board. A view only reads its rules; it never changes them.
+#include "riddles/RiddleCanvas.h"
+#include "riddles/RoomRules.h"
+
+namespace tarnwick {
+
+class RoomView {
+public:
+    explicit RoomView(const RoomRules& rules) : rules_(rules) {}
+    virtual ~RoomView() = default;
+
+    // The board's squares (and whatever else never moves) into the room
+    // background, after the header and the wall strips.
+    virtual void ComposeBoard(RiddleCanvas& canvas) = 0;
+    // One field, straight onto the window.
+    virtual void DrawCell(RiddleCanvas& canvas, BoardCell cell) = 0;
+    // Every field, columns outer, rows inner.
+    virtual void DrawBoard(RiddleCanvas& canvas);
+    // What the room shows beside its board; nothing by default.
+    virtual void DrawExtras(RiddleCanvas&) {}
+    // The ball sprite column of a ball kind, for the ball in hand.
+    virtual int SpriteColumn(int kind) const { return kind; }
+
+protected:
+    const RoomRules& Rules() const { return rules_; }
+    // The two squares of a chequered board, by whether column and row
+    // have the same parity.
+    static Pixel Chequer(BoardCell cell, Pixel sameParity, Pixel otherParity) {
+        return (cell.col + cell.row) % 2 == 0 ? sameParity : otherParity;
+    }
+    // Every field's square into the room background.
+    template <typename SquareOf>
+    void ComposeSquares(RiddleCanvas& canvas, SquareOf squareOf) {
+        const BoardGeometry& g = rules_.Geometry();
+        for (int c = 0; c < g.columns; ++c)
+            for (int r = 0; r < g.rows; ++r)
+                canvas.ArtToRoom(g.Corner({c, r}), squareOf(BoardCell{c, r}), BoardGeometry::CellSize,
+                                 BoardGeometry::CellSize);
+    }
+
+private:
+    const RoomRules& rules_;
+};
+
+inline void RoomView::DrawBoard(RiddleCanvas& canvas) {
+    const BoardGeometry& g = rules_.Geometry();
+    for (int c = 0; c < g.columns; ++c)
+        for (int r = 0; r < g.rows; ++r) DrawCell(canvas, {c, r});
+}
+
+}  // namespace tarnwick
