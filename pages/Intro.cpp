@@ -1,6 +1,5 @@
 #include "pages/Intro.h"
 
-#include <QPainter>
 
 #include "pages/IntroTexts.h"
 #include "shell/GameState.h"
@@ -79,13 +78,12 @@ void TIntroWin::Paint() {
 
 // A narrow wooden frame with a gilt edge around the clip.
 void TIntroWin::FramePanel() {
-    QPainter painter(&surface()->canvas.Image());
-    const QRect panel = Panel1->geometry();
-    painter.fillRect(panel.adjusted(-4, -4, 4, 4), QColor(52, 30, 14));
-    painter.setPen(QColor(196, 150, 64));
-    painter.drawRect(panel.adjusted(-4, -4, 3, 3));
-    painter.setPen(QColor(20, 10, 4));
-    painter.drawRect(panel.adjusted(-1, -1, 0, 0));
+    Picture& canvas = surface()->canvas;
+    const QRect frame = Panel1->geometry().adjusted(-4, -4, 4, 4);
+    const QRect rim = Panel1->geometry().adjusted(-1, -1, 1, 1);
+    FillRect(canvas, frame.x(), frame.y(), frame.width(), frame.height(), qRgb(52, 30, 14));
+    OutlineRect(canvas, frame.x(), frame.y(), frame.width(), frame.height(), qRgb(196, 150, 64));
+    OutlineRect(canvas, rim.x(), rim.y(), rim.width(), rim.height(), qRgb(20, 10, 4));
 }
 
 void TIntroWin::Panel1Click() {

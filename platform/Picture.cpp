@@ -76,6 +76,13 @@ void DrawLine(Picture& dst, int x1, int y1, int x2, int y2, QRgb colour) {
     }
 }
 
+void OutlineRect(Picture& dst, int x, int y, int w, int h, QRgb colour) {
+    FillRect(dst, x, y, w, 1, colour);
+    FillRect(dst, x, y + h - 1, w, 1, colour);
+    FillRect(dst, x, y, 1, h, colour);
+    FillRect(dst, x + w - 1, y, 1, h, colour);
+}
+
 namespace {
 QFont ToQFont(const FontSpec& spec) {
     QFont font(spec.family);

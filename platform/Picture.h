@@ -39,6 +39,9 @@ void FillRect(Picture& dst, int x, int y, int w, int h, QRgb colour);
 // left out; straight lines only (horizontal or vertical).
 void DrawLine(Picture& dst, int x1, int y1, int x2, int y2, QRgb colour);
 
+// The one-pixel border of the rectangle covering x..x+w-1, y..y+h-1.
+void OutlineRect(Picture& dst, int x, int y, int w, int h, QRgb colour);
+
 // A font by family name, height in pixels and weight.
 struct FontSpec {
     const char* family;

@@ -75,5 +75,27 @@ TEST(Picture, AMissingOrDamagedFileLoadsNothing) {
     EXPECT_FALSE(p.LoadBmp("/proc/self/status"));
 }
 
+TEST(Picture, LinesLeaveOutTheirEndPointAndFillsAreClipped) {
+    constexpr QRgb Black = 0xff000000, White = 0xffffffff;
+    Picture p = Filled(6, 6, Black);
+    DrawLine(p, 1, 1, 1, 4, White);  // down: rows 1..3
+    DrawLine(p, 5, 5, 2, 5, White);  // leftwards: columns 3..5
+    EXPECT_EQ(p.PixelAt(1, 1), White);
+    EXPECT_EQ(p.PixelAt(1, 3), White);
+    EXPECT_EQ(p.PixelAt(1, 4), Black);
+    EXPECT_EQ(p.PixelAt(2, 5), Black);
+    EXPECT_EQ(p.PixelAt(3, 5), White);
+    EXPECT_EQ(p.PixelAt(5, 5), White);
+
+    Picture q = Filled(4, 4, Black);
+    FillRect(q, -2, -2, 4, 4, White);  // only (0..1, 0..1) lies inside
+    FillRect(q, 9, 9, 3, 3, White);    // wholly outside
+    EXPECT_EQ(q.PixelAt(1, 1), White);
+    EXPECT_EQ(q.PixelAt(2, 2), Black);
+    OutlineRect(q, 1, 1, 3, 3, 0xffff0000);
+    EXPECT_EQ(q.PixelAt(3, 3), 0xffff0000u);
+    EXPECT_EQ(q.PixelAt(2, 2), Black);  // the inside is left alone
+}
+
 }  // namespace
 }  // namespace tarnwick
