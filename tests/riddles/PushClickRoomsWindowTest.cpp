@@ -9,6 +9,7 @@
 #include "riddles/Riddle12.h"
 #include "riddles/Riddle5.h"
 #include "riddles/Riddle6.h"
+#include "riddles/RiddleRooms.h"
 #include "riddles/SayingsRules.h"
 #include "shell/GameState.h"
 #include "shell/Msg.h"
@@ -74,6 +75,15 @@ private slots:
     }
 
     void init() { Language = 0; }
+
+    void theDoorRoomsFindTheirRiddles() {
+        for (int number : {5, 6, 12}) {
+            std::unique_ptr<TRiddleWin> room(MakeRiddleWindow(number));
+            QVERIFY(room);
+            QCOMPARE(room->objectName(), QString("TRiddle%1Win").arg(number));
+            QCOMPARE(RiddleWindows[number], room.get());
+        }
+    }
 
     void thePushRoomStepsTheBallUnderTheMouse() {
         TRiddle5Win room;
