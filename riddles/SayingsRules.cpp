@@ -77,7 +77,11 @@ std::u32string SayingsRules::Characters(const char* utf8) {
     while (p && *p) {
         const unsigned char lead = *p;
         // How many continuation bytes the lead byte announces; -1: none fits.
-        const int more = lead < 0x80 ? 0 : (lead & 0xe0) == 0xc0 ? 1 : (lead & 0xf0) == 0xe0 ? 2 : (lead & 0xf8) == 0xf0 ? 3 : -1;
+        const int more = lead < 0x80             ? 0
+                         : (lead & 0xe0) == 0xc0 ? 1
+                         : (lead & 0xf0) == 0xe0 ? 2
+                         : (lead & 0xf8) == 0xf0 ? 3
+                                                 : -1;
         char32_t code = more == 0 ? lead : lead & (0x7fu >> (more + 1));
         int taken = 1;
         while (more > 0 && taken <= more && (p[taken] & 0xc0) == 0x80) code = (code << 6) | (p[taken++] & 0x3fu);

@@ -144,7 +144,8 @@ bool SeparationRules::IsSolved() const {
     }
 
     std::vector<Shape> shapes(4);
-    for (int i = 0; i < n * n; ++i) shapes[static_cast<std::size_t>(part[static_cast<std::size_t>(i)])].emplace_back(i % n, i / n);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) shapes[static_cast<std::size_t>(part[Index({c, r})])].emplace_back(c, r);
     const Shape first = Canonical(shapes[0]);
     for (const Shape& shape : shapes)
         if (shape.size() != shapes[0].size() || Canonical(shape) != first) return false;

@@ -238,8 +238,9 @@ private slots:
         Language = 1;
         Enter(room, 2);
         room.ShowRules();
-        QCOMPARE(messages_.mid(1), (QStringList{"Zerteile das Schachbrett in vier gleichgroße, gleichgeformte Teile.",
-                                                "Achte darauf, daß sich in jedem Teil zwei verschiedene Kugeln befinden."}));
+        QCOMPARE(messages_.mid(1),
+                 (QStringList{"Zerteile das Schachbrett in vier gleichgroße, gleichgeformte Teile.",
+                              "Achte darauf, daß sich in jedem Teil zwei verschiedene Kugeln befinden."}));
     }
 };
 

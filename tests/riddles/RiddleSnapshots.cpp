@@ -37,7 +37,8 @@ void PlayALittle(TRiddleWin& room) {
         for (int i = 0; i < g.Cells(); ++i) {
             const Pixel from = g.Centre({i % g.columns, i / g.columns});
             room.MouseDown(from.x, from.y);
-            for (auto [dx, dy] : {std::pair{0, -32}, {0, 32}, {-32, 0}, {32, 0}}) room.MouseMove(from.x + dx, from.y + dy);
+            for (auto [dx, dy] : {std::pair{0, -32}, {0, 32}, {-32, 0}, {32, 0}})
+                room.MouseMove(from.x + dx, from.y + dy);
             room.MouseUp(from.x, from.y);
         }
     }

@@ -152,7 +152,8 @@ std::vector<Shape> Placings(const std::vector<std::pair<int, int>>& fields) {
             if (turn & 4) std::swap(c, r);
             placed.emplace_back(turn & 1 ? -c : c, turn & 2 ? -r : r);
         }
-        std::sort(placed.begin(), placed.end(), [](auto a, auto b) { return std::tie(a.second, a.first) < std::tie(b.second, b.first); });
+        std::sort(placed.begin(), placed.end(),
+                  [](auto a, auto b) { return std::tie(a.second, a.first) < std::tie(b.second, b.first); });
         const auto first = placed.front();
         for (auto& field : placed) field = {field.first - first.first, field.second - first.second};
         placings.insert(placed);
@@ -299,7 +300,10 @@ TEST(SeparationRules, OnLevelThreeAnotherDivisionSolvesToo) {
     ASSERT_FALSE(other.empty()) << tried << " divisions tried";
     EXPECT_TRUE(Solves(3, other));
     std::string map;
-    for (std::size_t i = 0; i < other.size(); ++i) map += static_cast<char>('A' + other[i]) + std::string(i % 8 == 7 ? "\n" : "");
+    for (std::size_t i = 0; i < other.size(); ++i) {
+        map += static_cast<char>('A' + other[i]);
+        if (i % 8 == 7) map += '\n';
+    }
     std::cout << "another division of level 3, after " << tried << " tried:\n" << map;
 }
 
