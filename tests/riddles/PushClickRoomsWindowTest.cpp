@@ -50,6 +50,15 @@ private:
         return room.surface()->canvas.Image().copy(x, y, size, size) == art.Image().copy(from.x, from.y, size, size);
     }
 
+    // Whether a field on the window shows a pixel of this colour.
+    static bool Holds(TRiddleWin& room, Pixel corner, QRgb colour) {
+        const QImage field = room.surface()->canvas.Image().copy(corner.x, corner.y, 32, 32);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if (field.pixel(x, y) == colour) return true;
+        return false;
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(art_.LoadBmp(PROGRAM_DIR "b2.bmp"));
@@ -156,6 +165,11 @@ private slots:
                 Enter(room, level);
                 auto& rules = dynamic_cast<SayingsRules&>(room.Rules());
                 const BoardGeometry& g = rules.Geometry();
+                // Black letters on the light squares, white ones on the dark.
+                QVERIFY(Holds(room, g.Corner({0, 0}), 0xff000000u));
+                QVERIFY(!Holds(room, g.Corner({0, 0}), 0xffffffffu));
+                QVERIFY(Holds(room, g.Corner({1, 0}), 0xffffffffu));
+                QVERIFY(!Holds(room, g.Corner({1, 0}), 0xff000000u));
                 std::vector<int> expected;
                 for (int n = 1; n <= g.Cells(); ++n) {
                     for (int i = 0; i < g.Cells(); ++i) {
