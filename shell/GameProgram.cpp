@@ -10,6 +10,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/WaveCuePlayer.h"
+#include "platform/WholeScale.h"
 #include "riddles/Riddle1.h"
 #include "platform/Cues.h"
 #include "shell/Infodlg.h"
@@ -66,6 +67,7 @@ private:
 }  // namespace
 
 int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& started) {
+    UseWholeScaleFactors();
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
     GameSound sound;
