@@ -9,6 +9,7 @@
 #include "labyrinth/Puzzle.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
+#include "platform/FocusFrameStyle.h"
 #include "platform/WaveCuePlayer.h"
 #include "platform/WholeScale.h"
 #include "riddles/Riddle1.h"
@@ -70,6 +71,7 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     UseWholeScaleFactors();
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
+    UseFocusFrameStyle();
     GameSound sound;
     GameWindows windows;
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "platform/FocusFrameStyle.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
 #include "platform/WholeScale.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     UseWholeScaleFactors();
     QApplication app(argc, argv);
+    UseFocusFrameStyle();
     out = argc > 1 ? QString(argv[1]) : QString(".");
     QDir().mkpath(out);
     SetProgramFolder(PROGRAM_DIR);
@@ -52,18 +54,31 @@ int main(int argc, char* argv[]) {
     main.setWindowTitle("Tarnwick V1.3");
     Snap(main, "main");
 
-    TRiddle1Win riddle;
-    riddle.Activate();
-    riddle.Paint();
-    Snap(riddle, "riddle1", riddle.HelpBtn);
-
     TMessDlg mess;
+    MessDlg = &mess;
+    // Room 1 at its first level, as the door room opens it: the entry
+    // message is answered, the room pictured.
+    TRiddle1Win riddle;
+    SetModalScript([&riddle](QDialog* window) {
+        if (window != &riddle) return ModalDone;
+        riddle.Activate();
+        riddle.Paint();
+        Snap(riddle, "riddle1", riddle.HelpBtn);
+        return ModalLeft;
+    });
+    riddle.ShowModal(1);
+    SetModalScript({});
+
     mess.Mess->setText("Damn, you have solved the riddle. You find one piece of the chess board.");
     Snap(mess, "message");
 
     Tyesnodlg yesno;
-    yesno.Mess->setText("Do you want to forsake the king and his subjects???");
-    Snap(yesno, "yesno", yesno.YesBtn);
+    SetModalScript([&yesno](QDialog*) {
+        Snap(yesno, "yesno", yesno.YesBtn);
+        return ModalLeft;
+    });
+    yesno.ShowModal("Do you want to forsake the king and his subjects???");
+    SetModalScript({});
 
     TTongueDlg tongue;
     Snap(tongue, "language", tongue.GermanBtn);
