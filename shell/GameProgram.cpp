@@ -71,6 +71,7 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     UseWholeScaleFactors();
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
+    app.setDesktopFileName("org.tarnwick.Tarnwick");  // its menu entry and icon
     UseFocusFrameStyle();
     GameSound sound;
     GameWindows windows;
