@@ -4,7 +4,6 @@
 #include <QIcon>
 
 #include "data/art/GlyphIcons.h"
-
 #include "labyrinth/Scramble.h"
 #include "pages/Intro.h"
 #include "platform/HelpViewer.h"
