@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "data/art/GlyphIcons.h"
+
 namespace tarnwick_help {
 
 namespace {
@@ -30,7 +32,7 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow) {
 HelpWindow::HelpWindow() {
     setObjectName("HelpWindow");
     setWindowTitle(QStringLiteral("Tarnwick – Hilfe / Help"));
-    setWindowIcon(QIcon(":/glyphs/icon.png"));
+    setWindowIcon(tarnwick_art::GameIcon());
     resize(560, 620);
 
     bar_ = new QWidget(this);

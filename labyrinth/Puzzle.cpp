@@ -5,6 +5,7 @@
 #include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
+#include "shell/StartPictures.h"
 #include "shell/Texts.h"
 #include "throne/ChessTable.h"
 
@@ -28,7 +29,7 @@ TPuzzleWin::TPuzzleWin() : SceneWindow(400, 300, false) {
 
 bool TPuzzleWin::FormCreate() {
     CentreOverMainWindow();
-    return RoomPicture.LoadBmp(QString::fromStdString(ProgramDir + "b1.bmp"));
+    return LoadStartPicture(RoomPicture, "b1.bmp", 640, 315);
 }
 
 void TPuzzleWin::ShowModal(int room) {

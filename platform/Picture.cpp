@@ -1,5 +1,6 @@
 #include "platform/Picture.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,17 @@ bool Picture::LoadBmp(const QString& path) {
     if (!loaded.load(path, "BMP")) return false;
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
     return !image_.isNull();
+}
+
+PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minHeight) {
+    const QFileInfo file(path);
+    if (!file.exists()) return PictureFault::Missing;
+    if (!file.isFile() || !file.isReadable()) return PictureFault::Unreadable;
+    QImage loaded;
+    if (!loaded.load(path, "BMP") || loaded.isNull()) return PictureFault::NotAPicture;
+    if (loaded.width() < minWidth || loaded.height() < minHeight) return PictureFault::TooSmall;
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    return PictureFault::None;
 }
 
 void Picture::Create(int width, int height, QRgb fill) {

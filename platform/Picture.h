@@ -9,12 +9,18 @@ namespace tarnwick {
 
 enum class RasterOp { Copy, And, Or };
 
+// Why a picture file could not be taken.
+enum class PictureFault { None, Missing, Unreadable, NotAPicture, TooSmall };
+
 class Picture {
 public:
     Picture() = default;
     Picture(int width, int height);
 
     bool LoadBmp(const QString& path);  // false when the file cannot be read
+    // Loads a BMP file that must cover at least minWidth x minHeight; on a
+    // fault the picture is left as it was.
+    PictureFault LoadBmpAtLeast(const QString& path, int minWidth, int minHeight);
     void Create(int width, int height, QRgb fill = 0xff000000);
     bool IsEmpty() const { return image_.isNull(); }
     int Width() const { return image_.width(); }

@@ -7,6 +7,8 @@
 #include "platform/System.h"
 #include <QIcon>
 
+#include "data/art/GlyphIcons.h"
+
 namespace tarnwick {
 
 namespace {
@@ -99,10 +101,9 @@ QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int 
     auto* button = new QPushButton(parent);
     button->setGeometry(left, top, width, height);
     button->setAutoDefault(false);
-    const QIcon icon(glyph);
-    button->setIcon(icon);
-    const QSize size = icon.availableSizes().isEmpty() ? QSize(19, 19) : icon.availableSizes().first();
-    button->setIconSize(size);
+    button->setIcon(tarnwick_art::GlyphIcon(glyph));
+    const QSize size = tarnwick_art::GlyphSize(glyph);
+    button->setIconSize(size.isValid() ? size : QSize(19, 19));
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace tarnwick {
 
@@ -21,6 +23,29 @@ std::string ProgramFolder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (!dir.endsWith('/')) dir += '/';
     return dir.toStdString();
+}
+
+std::string DataFolder() {
+    if (!programFolder.empty()) return programFolder;
+    const QString program = QCoreApplication::applicationDirPath();
+    const QDir installed(program + QStringLiteral("/" TARNWICK_DATA_FROM_PROGRAM));
+    QString dir = installed.exists() ? installed.absolutePath() : program;
+    if (!dir.endsWith('/')) dir += '/';
+    return dir.toStdString();
+}
+
+std::string UserDataFolder() {
+    // Qt reads XDG_DATA_HOME and falls back to ~/.local/share.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dir.isEmpty()) dir = QDir::homePath() + "/.local/share";
+    return (dir + "/tarnwick/").toStdString();
+}
+
+bool CanWriteFolder(const std::string& folder) {
+    const QString dir = QString::fromStdString(folder);
+    if (!QFileInfo(dir).isDir()) return false;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".tarnwick-XXXXXX")));
+    return probe.open();
 }
 
 std::string SettingsFolder() {

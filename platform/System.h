@@ -7,10 +7,23 @@
 
 namespace tarnwick {
 
-// The program's folder with a trailing '/'.
+// The program's folder with a trailing '/': where the game and its help
+// viewer are.
 std::string ProgramFolder();
-// Tests run from elsewhere: they name the folder the game reads its files from.
+// The folder of the game's data files (pictures, sounds, clip, help files),
+// with a trailing '/'. Installed, it is the game's own data folder, found
+// from the program's folder (bin/../share/tarnwick), so that an install
+// under any prefix, moved or not, finds it; in the build folder the data
+// files lie beside the program.
+std::string DataFolder();
+// Tests run from elsewhere: they name the folder the game reads its files
+// from (and starts its help viewer from).
 void SetProgramFolder(const std::string& folder);
+// The user's own data folder for the game ($XDG_DATA_HOME/tarnwick, else
+// ~/.local/share/tarnwick), with a trailing '/'; not created here.
+std::string UserDataFolder();
+// Whether a new file can be made in this folder (tried, not guessed).
+bool CanWriteFolder(const std::string& folder);
 // The settings folder: the user's configuration folder (XDG_CONFIG_HOME,
 // else ~/.config), created when missing, with a trailing '/'.
 std::string SettingsFolder();

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPainter>
 
+#include "data/art/GlyphIcons.h"
 #include "platform/SceneWindow.h"
 
 namespace tarnwick {
@@ -32,19 +33,27 @@ QLabel* MakeIconPicture(QWidget* parent, int left, int top) {
     picture->setGeometry(left, top, 37, 37);
     picture->setAlignment(Qt::AlignCenter);
     QWidget* main = MainWindow();
-    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : QIcon(":/glyphs/icon.png");
+    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : tarnwick_art::GameIcon();
     picture->setPixmap(icon.pixmap(QSize(32, 32)));
     return picture;
 }
 
 void SpaceGlyphFromCaption(QPushButton* button) {
-    const QPixmap glyph = button->icon().pixmap(button->iconSize());
-    if (glyph.isNull()) return;
-    QPixmap spaced(glyph.width() + 5, glyph.height());
-    spaced.fill(Qt::transparent);
-    QPainter(&spaced).drawPixmap(0, 0, glyph);
-    button->setIcon(QIcon(spaced));
-    button->setIconSize(spaced.size());
+    // Five blank pixels right of the glyph, at both densities of the glyph.
+    const QSize size = button->iconSize();
+    const QSize spacedSize(size.width() + 5, size.height());
+    QIcon spacedIcon;
+    for (const qreal density : {1.0, 2.0}) {
+        const QPixmap glyph = button->icon().pixmap(size, density);
+        if (glyph.isNull()) return;
+        QPixmap spaced(spacedSize * density);
+        spaced.setDevicePixelRatio(density);
+        spaced.fill(Qt::transparent);
+        QPainter(&spaced).drawPixmap(0, 0, glyph);
+        spacedIcon.addPixmap(spaced);
+    }
+    button->setIcon(spacedIcon);
+    button->setIconSize(spacedSize);
 }
 
 }  // namespace tarnwick

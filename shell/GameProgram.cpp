@@ -9,7 +9,9 @@
 #include "labyrinth/Puzzle.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
+#include "platform/FocusFrameStyle.h"
 #include "platform/WaveCuePlayer.h"
+#include "platform/WholeScale.h"
 #include "riddles/RiddleRooms.h"
 #include "platform/Cues.h"
 #include "shell/Infodlg.h"
@@ -73,8 +75,11 @@ private:
 }  // namespace
 
 int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& started) {
+    UseWholeScaleFactors();
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
+    app.setDesktopFileName("org.tarnwick.Tarnwick");  // its menu entry and icon
+    UseFocusFrameStyle();
     GameSound sound;
     GameWindows windows;
 

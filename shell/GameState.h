@@ -17,7 +17,7 @@ extern int ReservedWord;               // carried from a loaded game into the ne
 extern std::string GameFileName;       // current saved game, full path
 extern bool ShowStoryAtStart;
 extern int Language;                   // 1 German, 0 English, -1 not chosen yet
-extern std::string ProgramDir;         // the program's folder, with trailing '/'
+extern std::string ProgramDir;         // the data files' folder, with trailing '/'
 
 // A text of the game in both of its languages.
 struct BiText {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 
+#include "data/art/GlyphIcons.h"
 #include "labyrinth/Scramble.h"
 #include "pages/Intro.h"
 #include "platform/HelpViewer.h"
@@ -13,7 +14,9 @@
 #include "platform/Cues.h"
 #include "shell/GameState.h"
 #include "platform/Random.h"
+#include "shell/SaveFolder.h"
 #include "shell/SavedGame.h"
+#include "shell/StartPictures.h"
 #include "shell/Texts.h"
 #include "shell/Yesno.h"
 #include "throne/ChessTable.h"
@@ -29,7 +32,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt:
                                               Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("TMainForm");
     setFixedSize(594, 410);
-    setWindowIcon(QIcon(":/glyphs/icon.png"));
+    setWindowIcon(tarnwick_art::GameIcon());
     BuildToolBar();
     box = new PaintBox(this, 0, 33, 594, 377);
     box->OnPaint = [this] { FormPaint(); };
@@ -48,18 +51,16 @@ TMainForm::~TMainForm() {
 
 bool TMainForm::FormCreate() {
     // 1-3: where we live, the settings, the language.
-    ProgramDir = ProgramFolder();
+    ProgramDir = DataFolder();
     Settings = std::make_unique<IniFile>(SettingsFileName());
     Language = Settings->ReadInteger(SettingsSection, "tongue", -1);
 
     // 4: the three shared pictures; without them there is no game.
-    const bool loaded = LabyrinthPicture.LoadBmp(QString::fromStdString(ProgramDir + "b5.bmp")) &&
-                        RiddlePicture.LoadBmp(QString::fromStdString(ProgramDir + "b2.bmp")) &&
-                        MessagePicture.LoadBmp(QString::fromStdString(ProgramDir + "b6.bmp"));
-    if (!loaded) {
-        ShowErrorBox(Text(texts::OutOfMemory));
-        return false;
-    }
+    // The error box names the file and what is wrong with it.
+    const bool loaded = LoadStartPicture(LabyrinthPicture, "b5.bmp", 594, 162) &&
+                        LoadStartPicture(RiddlePicture, "b2.bmp", 300, 348) &&
+                        LoadStartPicture(MessagePicture, "b6.bmp", 250, 125);
+    if (!loaded) return false;
 
     // 5-6: the working pictures, the dice.
     DragSaveArea.Create(54, 54);
@@ -90,7 +91,7 @@ bool TMainForm::FormCreate() {
     NewGame();
     ShowStoryAtStart = true;
     if (GameFileName.empty()) {
-        GameFileName = ProgramDir + "noname.htk";
+        GameFileName = SaveFolder() + "noname.htk";
         return true;
     }
     const auto saved = ReadSavedGameFile(GameFileName);

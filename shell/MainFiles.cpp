@@ -8,6 +8,7 @@
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "shell/SavedGame.h"
+#include "shell/SaveFolder.h"
 #include "shell/Saveas.h"
 #include "shell/Texts.h"
 
@@ -18,12 +19,12 @@ namespace {
 const BiText SaveFailed{"Das Spiel konnte nicht gespeichert werden.", "The game could not be saved."};
 const BiText LoadFailed{"Das Spiel konnte nicht geladen werden.", "The game could not be loaded."};
 
-// Both file windows open where the current game lies, or beside the
-// program when that file is not there (yet).
-QString StartDirectory() {
+// Both file windows open where the current game lies, or in the folder for
+// saved games when that file is not there (yet); saving makes that folder.
+QString StartDirectory(bool saving) {
     const QFileInfo current(QString::fromStdString(GameFileName));
     if (current.isFile()) return current.absolutePath();
-    return QString::fromStdString(ProgramDir);
+    return QString::fromStdString(SaveFolder(saving));
 }
 
 // The file a typed name means: in the folder shown unless the name brings
@@ -42,7 +43,7 @@ void Tell(const BiText& text) {
 
 void TMainForm::StoreBtnClick() {
     if (!SaveAsDlg) return;
-    if (SaveAsDlg->ShowModal(StartDirectory()) != ModalDone) return;
+    if (SaveAsDlg->ShowModal(StartDirectory(true)) != ModalDone) return;
     const QString typed = SaveAsDlg->FileEdit->text().trimmed();
     // Without a name there is nothing to save under.
     const QString namePart = QFileInfo(typed).fileName();
@@ -57,7 +58,7 @@ void TMainForm::StoreBtnClick() {
 
 void TMainForm::LoadBtnClick() {
     if (!LoadDlg) return;
-    if (LoadDlg->ShowModal(StartDirectory()) != ModalDone) return;
+    if (LoadDlg->ShowModal(StartDirectory(false)) != ModalDone) return;
     const QString path = LoadDlg->FilePath();
     if (path.isEmpty()) return;
     const auto saved = ReadSavedGameFile(path.toStdString());

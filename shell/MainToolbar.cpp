@@ -1,6 +1,7 @@
 // The tool bar over the labyrinth: ten speed buttons with their hints.
 #include <QHBoxLayout>
 
+#include "data/art/GlyphIcons.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "shell/GameState.h"
@@ -18,8 +19,10 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, int left, int width, 
     button->setObjectName(name);
     button->setGeometry(left, 4, width, 25);
     button->setAutoRaise(true);
-    button->setIcon(QIcon(QString(":/glyphs/") + glyph));
-    button->setIconSize(QSize(width - 5, 20));
+    // The glyph at its own size, never stretched to the button.
+    const QString path = QString(":/glyphs/") + glyph;
+    button->setIcon(tarnwick_art::GlyphIcon(path));
+    button->setIconSize(tarnwick_art::GlyphSize(path));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

@@ -1,5 +1,6 @@
 #include "shell/Msg.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "shell/Main.h"
@@ -30,5 +31,14 @@ void TMessDlg::showEvent(QShowEvent* event) {
 }
 
 void TMessDlg::mousePressEvent(QMouseEvent*) { Finish(ModalDone); }
+
+void TMessDlg::keyPressEvent(QKeyEvent* event) {
+    // Return reads as "go on", as a click does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Finish(ModalDone);
+        return;
+    }
+    SceneWindow::keyPressEvent(event);
+}
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #pragma once
-// The game's message window: a text on the message picture until a click.
+// The game's message window: a text on the message picture until a click
+// or Return.
 #include "platform/SceneWindow.h"
 
 namespace tarnwick {
@@ -16,6 +17,7 @@ protected:
     void FormPaint();
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern TMessDlg* MessDlg;

@@ -6,6 +6,7 @@
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "platform/Random.h"
+#include "shell/StartPictures.h"
 #include "shell/Texts.h"
 #include "throne/ChessTable.h"
 #include "throne/Done.h"
@@ -26,8 +27,6 @@ const BiText FirstEntry{"Du betrittst den Thronsaal, wo Dich Deine schwerste Auf
                         "You enter the throne room. Now the hardest exercise is waiting for you."};
 const BiText LaterEntry{"Du betrittst den Thronsaal. Die Teile des Schachbretts liegen bereit.",
                         "You enter the throne room. The pieces of the chess board are there."};
-
-QString FilePath(const char* name) { return QString::fromStdString(ProgramDir + name); }
 
 QRect TableRect(int piece) {
     return QRect(SquareSize * PieceCol[piece], SquareSize * PieceRow[piece], BoxSize, BoxSize);
@@ -58,12 +57,9 @@ TChessWin::TChessWin() : SceneWindow(400, 300, true) {
 }
 
 bool TChessWin::FormCreate() {
-    const bool loaded = ThronePicture.LoadBmp(FilePath("b3.bmp")) &&
-                        PiecesPicture.LoadBmp(FilePath("b8.bmp"));
-    if (!loaded) {
-        ShowErrorBox(Text(texts::OutOfMemory));
-        return false;
-    }
+    const bool loaded = LoadStartPicture(ThronePicture, "b3.bmp", 400, 300) &&
+                        LoadStartPicture(PiecesPicture, "b8.bmp", 960, 320);
+    if (!loaded) return false;
     CarrySaveArea.Create(BoxSize, BoxSize);
     SeedGameRandomFromClock();
     Hand = ChessHand{};

@@ -2,6 +2,8 @@
 // folder and the glyph folder. Deterministic: the same bytes on every run.
 //   tarnwick_artgen PROGRAM_DIR GLYPH_DIR
 #include "ArtKit.h"
+#include "GlyphKit.h"
+#include "Glyphs.h"
 #include "Pictures.h"
 
 #include <QDir>
@@ -21,8 +23,18 @@ int main(int argc, char **argv) {
     bool ok = true;
     for (const art::Picture &pic : art::scenePictures())
         ok = art::saveBmp(pic.paint(), programDir.filePath(pic.name)) && ok;
-    for (const art::Picture &glyph : art::buttonGlyphs())
+    for (const art::Picture &glyph : art::buttonGlyphs()) {
         ok = art::savePng(glyph.paint(), glyphDir.filePath(glyph.name)) && ok;
+        if (!glyph.alsoTwice) continue;
+        // The same design drawn again for screens of twice the density.
+        art::setGlyphScale(2);
+        QString twice = glyph.name;
+        twice.replace(".png", "@2x.png");
+        ok = art::savePng(glyph.paint(), glyphDir.filePath(twice)) && ok;
+        art::setGlyphScale(1);
+    }
+    for (int size : art::IconSizes)
+        ok = art::savePng(art::emblemIcon(size), glyphDir.filePath(QString("icon%1.png").arg(size))) && ok;
     if (!ok) {
         std::fprintf(stderr, "tarnwick_artgen: could not write every picture\n");
         return 1;

@@ -36,8 +36,7 @@ void designEmblem(QPainter &p) {
 
 }  // namespace
 
-QImage iconGlyph() { return paintGlyph(32, 32, designEmblem, 64, 64); }
-QImage icon64Glyph() { return paintGlyph(64, 64, designEmblem, 64, 64); }
+QImage emblemIcon(int size) { return paintGlyph(size, size, designEmblem, 64, 64); }
 
 QImage aboutPicture() {
     return splashPicture().scaled(101, 77, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

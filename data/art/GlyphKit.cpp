@@ -9,7 +9,15 @@
 
 namespace art {
 
+namespace {
+int glyphScale = 1;
+}  // namespace
+
+void setGlyphScale(int scale) { glyphScale = scale; }
+
 QImage paintGlyph(int w, int h, const std::function<void(QPainter &)> &design, double designW, double designH) {
+    w *= glyphScale;
+    h *= glyphScale;
     QImage img(w, h, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);

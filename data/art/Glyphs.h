@@ -31,7 +31,10 @@ QImage germanFlagGlyph();
 QImage aboutLanguageGlyph();
 
 QImage aboutPicture();  // 101 x 77
-QImage iconGlyph();     // 32 x 32
-QImage icon64Glyph();   // 64 x 64
+
+// The game's emblem as a square icon of the given size, drawn for that
+// size; the sizes the desktop's icon theme knows.
+QImage emblemIcon(int size);
+inline constexpr int IconSizes[] = {TARNWICK_ICON_SIZES};
 
 }  // namespace art

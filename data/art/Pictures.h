@@ -9,6 +9,7 @@ namespace art {
 struct Picture {
     QString name;
     QImage (*paint)();
+    bool alsoTwice = false;  // painted again at 2x as NAME@2x.png
 };
 
 std::vector<Picture> scenePictures();  // b*.bmp, into the program's folder

@@ -32,9 +32,14 @@ int main(int argc, char **argv)
 
     bool ok = saveBitmap(art::makeRiddlePicture(), programDir.filePath("b2.bmp"));
     ok = saveBitmap(art::makePiecesPicture(), programDir.filePath("b8.bmp")) && ok;
-    for (int piece = 1; piece <= 12; ++piece)
-        ok = art::makePieceGlyph(piece).save(glyphDir.filePath(QString("piece%1.png").arg(piece)), "PNG") && ok;
-    ok = art::makeBoardGlyph().save(glyphDir.filePath("board.png"), "PNG") && ok;
+    // Each button picture once as it is and once at twice the density.
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? ".png" : "@2x.png";
+        for (int piece = 1; piece <= 12; ++piece)
+            ok = art::makePieceGlyph(piece, scale).save(glyphDir.filePath(QString("piece%1").arg(piece) + suffix), "PNG") &&
+                 ok;
+        ok = art::makeBoardGlyph(scale).save(glyphDir.filePath("board" + suffix), "PNG") && ok;
+    }
     if (!ok) {
         std::fprintf(stderr, "tarnwick_gen_pieces: could not write the pictures\n");
         return 1;

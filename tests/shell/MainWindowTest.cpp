@@ -120,30 +120,51 @@ private slots:
         QCOMPARE(main_->pos().y(), ScreenHeight() / 2 - main_->height() / 2);
     }
 
-    void aMissingSharedPictureEndsTheProgram_data() {
-        QTest::addColumn<QString>("missing");
+    // The error box keeps the game's own line and names, below it, the file
+    // and what is wrong with it, in the player's language.
+    void aBadSharedPictureEndsTheProgramNamingTheFile_data() {
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QByteArray>("contents");  // empty: the file is missing
         QTest::addColumn<int>("tongue");
         QTest::addColumn<QString>("message");
-        QTest::newRow("b5") << "b5.bmp" << 0 << "Not enough memory! Programm aborted.";
-        QTest::newRow("b2") << "b2.bmp" << -1 << "Not enough memory! Programm aborted.";
-        QTest::newRow("b6") << "b6.bmp" << 1 << "Zuwenig Speicher! Programm wird beendet.";
+        QTest::newRow("b5 missing") << "b5.bmp" << QByteArray() << 0
+                                    << "Not enough memory! Programm aborted.\n%1: The file is missing.";
+        QTest::newRow("b2 missing") << "b2.bmp" << QByteArray() << -1
+                                    << "Not enough memory! Programm aborted.\n%1: The file is missing.";
+        QTest::newRow("b6 missing") << "b6.bmp" << QByteArray() << 1
+                                    << "Zuwenig Speicher! Programm wird beendet.\n%1: Die Datei fehlt.";
+        QTest::newRow("b5 not a picture") << "b5.bmp" << QByteArray("BM this is no bitmap") << 0
+                                          << "Not enough memory! Programm aborted.\n%1: The file is not a BMP picture.";
+        QTest::newRow("b6 too small") << "b6.bmp" << QByteArray("small") << 0
+                                      << "Not enough memory! Programm aborted.\n%1: The picture is smaller than 250 x 125 pixels.";
+        QTest::newRow("b2 too small, German") << "b2.bmp" << QByteArray("small") << 1
+                                              << "Zuwenig Speicher! Programm wird beendet.\n%1: Das Bild ist kleiner als 300 x 348 Punkte.";
     }
 
-    void aMissingSharedPictureEndsTheProgram() {
-        QFETCH(QString, missing);
+    void aBadSharedPictureEndsTheProgramNamingTheFile() {
+        QFETCH(QString, bad);
+        QFETCH(QByteArray, contents);
         QFETCH(int, tongue);
         QFETCH(QString, message);
         QTemporaryDir folder;
+        const QString badPath = folder.path() + "/" + bad;
         for (const char* name : {"b2.bmp", "b5.bmp", "b6.bmp"}) {
-            if (missing == name) continue;
+            if (bad == name) continue;
             QVERIFY(QFile::copy(QString(PROGRAM_DIR) + name, folder.path() + "/" + name));
+        }
+        if (contents == "small") {
+            QImage(40, 30, QImage::Format_RGB32).save(badPath, "BMP");
+        } else if (!contents.isEmpty()) {
+            QFile file(badPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
         }
         IniFile(Ini().toStdString()).WriteInteger(SettingsSection, "tongue", tongue);
         QStringList errors;
         SetErrorBoxScript([&](const QString& text) { errors << text; });
         QVERIFY(!Start(folder.path().toStdString() + "/"));
         SetErrorBoxScript({});
-        QCOMPARE(errors, QStringList{message});
+        QCOMPARE(errors, QStringList{message.arg(badPath)});
     }
 
     void oddSettingsAreSurvived() {
@@ -387,13 +408,27 @@ private slots:
         QCOMPARE(shown.copy(540, 162, 54, 54).copy(0, 0, 15, 15), openDoor.copy(0, 0, 15, 15));
     }
 
-    void theMessageWindowClosesOnAClickAnywhere() {
+    void theMessageWindowClosesOnAClickAnywhereOrReturn_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("click") << false;
+        QTest::newRow("Return") << true;
+    }
+
+    void theMessageWindowClosesOnAClickAnywhereOrReturn() {
+        QFETCH(bool, byKey);
         QVERIFY(Start());
         SetModalScript({});
         bool closed = false;
         QTimer::singleShot(0, [&] {
-            QTest::mouseClick(mess_->Mess, Qt::RightButton, {}, QPoint(100, 40));
+            if (byKey) {
+                QTest::keyClick(mess_.get(), Qt::Key_A);  // any other key leaves it open
+                QVERIFY(mess_->isVisible());
+                QTest::keyClick(mess_.get(), Qt::Key_Return);
+            } else {
+                QTest::mouseClick(mess_->Mess, Qt::RightButton, {}, QPoint(100, 40));
+            }
             closed = !mess_->isVisible();
+            if (!closed) mess_->Finish(ModalLeft);
         });
         mess_->ShowModal("Damn, you have solved the riddle. You find one piece of the chess board.");
         QVERIFY(closed);

@@ -1,6 +1,7 @@
 #include "ColourChecks.h"
 #include "throne/PieceShapes.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace piecestest;
@@ -34,4 +35,23 @@ TEST(PieceGlyphs, ShowTheRoomsPieceLightSquaresAndAll)
         EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0) << name.constData() << " background not transparent";
     }
     EXPECT_EQ(loadGlyph("board.png").size(), QSize(19, 19));
+}
+
+// The buttons for screens of twice the density show the same pixel art with
+// every pixel a 2 x 2 block, so a piece looks the same, only sharper.
+TEST(PieceGlyphs, TheTwiceAsDenseButtonsAreExactDoublings)
+{
+    QStringList names{"board"};
+    for (int piece = 1; piece <= tarnwick::PieceCount; ++piece)
+        names << QString("piece%1").arg(piece);
+    for (const QString &name : names) {
+        const QImage plain = loadGlyph((name + ".png").toLatin1().constData());
+        const QImage twice = loadGlyph((name + "@2x.png").toLatin1().constData());
+        ASSERT_EQ(twice.size(), 2 * plain.size()) << name.toStdString();
+        int mismatches = 0;
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                mismatches += twice.pixel(x, y) != plain.pixel(x / 2, y / 2);
+        EXPECT_EQ(mismatches, 0) << name.toStdString();
+    }
 }

@@ -2,6 +2,8 @@
 // they make, and what happens to the game and the files on disk.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -436,6 +438,41 @@ private slots:
         QCOMPARE(main_->Grid[3][5], int(CorridorEW));  // the all-zero game
         QCOMPARE(main_->PlayerRow, 0);
         Script();
+    }
+
+    // An installed game cannot write beside its data files: its first game
+    // is named in the user's data folder, which the first save makes and the
+    // save window opens in.
+    void anInstalledGameSavesWhereTheUserLives() {
+        QTemporaryDir installed, userHome;
+        for (const char* name : {"b2.bmp", "b5.bmp", "b6.bmp"})
+            QVERIFY(QFile::copy(QString(PROGRAM_DIR) + name, installed.path() + "/" + name));
+        QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qunsetenv("XDG_DATA_HOME");
+            SetProgramFolder(PROGRAM_DIR);
+        });
+        if (CanWriteFolder(installed.path().toStdString() + "/"))
+            QSKIP("this user writes even into write-protected folders (the installed-game test covers it)");
+        qputenv("XDG_DATA_HOME", userHome.path().toUtf8());
+        SetProgramFolder(installed.path().toStdString() + "/");
+        main_.reset();
+        main_ = std::make_unique<TMainForm>();
+        QVERIFY(main_->FormCreate());
+
+        const QString own = userHome.path() + "/tarnwick";
+        QCOMPARE(QString::fromStdString(GameFileName), own + "/noname.htk");
+        QVERIFY(!QFileInfo::exists(own));
+        QString startedIn;
+        Answer("TSaveAsDlg", [&](QDialog* window) {
+            startedIn = static_cast<TSaveAsDlg*>(window)->Directory();
+            return ModalDone;
+        });
+        main_->StoreBtnClick();
+        QCOMPARE(startedIn, own);
+        QCOMPARE(Bytes(own + "/noname.htk").size(), 112);
+        QVERIFY(messages_.isEmpty());
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "platform/FocusFrameStyle.h"
 #include "platform/HelpViewer.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
@@ -206,6 +207,31 @@ private slots:
         splash->ShowModal();
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!splash->isVisible());
+    }
+
+    // The button with the keyboard focus shows a dotted frame of dark ink
+    // inside its edge; the others show none.
+    void theFocusedButtonShowsAFrame() {
+        UseFocusFrameStyle();
+        const auto inkOnRing = [](QPushButton* button) {
+            const QImage face = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRect ring(2, 2, face.width() - 5, face.height() - 5);
+            int ink = 0;
+            for (int x = ring.left(); x <= ring.right(); ++x)
+                for (int y : {ring.top(), ring.bottom()}) ink += (face.pixel(x, y) & 0xffffff) == 0x2e1c0f;
+            return ink;
+        };
+        tongue_->show();
+        tongue_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(tongue_.get()));
+        for (QPushButton* focused : {tongue_->GermanBtn, tongue_->EnglishBtn}) {
+            focused->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            QPushButton* other = focused == tongue_->GermanBtn ? tongue_->EnglishBtn : tongue_->GermanBtn;
+            QVERIFY2(inkOnRing(focused) > focused->width() / 8, "no frame round the focused button");
+            QCOMPARE(inkOnRing(other), 0);
+        }
+        tongue_->hide();
     }
 };
 
