@@ -1,12 +1,22 @@
 #include "riddles/RiddleRooms.h"
 
 #include "riddles/Riddle1.h"
+#include "riddles/Riddle10.h"
+#include "riddles/Riddle11.h"
+#include "riddles/Riddle2.h"
+#include "riddles/Riddle4.h"
+#include "riddles/Riddle9.h"
 
 namespace tarnwick {
 
 TRiddleWin* MakeRiddleWindow(int room) {
     switch (room) {
     case 1: return new TRiddle1Win;
+    case 2: return new TRiddle2Win;
+    case 4: return new TRiddle4Win;
+    case 9: return new TRiddle9Win;
+    case 10: return new TRiddle10Win;
+    case 11: return new TRiddle11Win;
     default: return nullptr;
     }
 }
