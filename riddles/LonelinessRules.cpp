@@ -18,15 +18,9 @@ std::vector<BiText> LonelinessRules::RulesMessages() const {
              "row."}};
 }
 
-int LonelinessRules::BoardSize(int level) {
+int LonelinessRules::BoardSize(int level) const {
     static constexpr int sizes[] = {5, 6, 8};
     return sizes[std::clamp(level, 1, 3) - 1];
-}
-
-// A fresh deal on every entry and every reset: one ball per row.
-void LonelinessRules::SetUpLevel(int level) {
-    const int n = BoardSize(level);
-    Scatter(n, n, Ball);
 }
 
 }  // namespace tarnwick

@@ -8,21 +8,14 @@ namespace tarnwick {
 
 class LonelinessRules : public ScatteredBallsRules {
 public:
-    static constexpr int Ball = 1;
-    static constexpr int MostOnALine = 1;
-
-    using ScatteredBallsRules::ScatteredBallsRules;
+    explicit LonelinessRules(Random& random) : ScatteredBallsRules(random, 1) {}
 
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
-    bool IsSolved() const override { return MostBallsOnALine() <= MostOnALine; }
-
-    // Fields per side, and balls, on a level: 5, 6, 8.
-    static int BoardSize(int level);
 
 protected:
-    void SetUpLevel(int level) override;
+    int BoardSize(int level) const override;  // 5, 6, 8
 };
 
 }  // namespace tarnwick

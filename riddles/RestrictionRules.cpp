@@ -17,12 +17,6 @@ std::vector<BiText> RestrictionRules::RulesMessages() const {
              "Place all balls. But mind, never place more than two in a horizontal, vertical or diagonal row."}};
 }
 
-int RestrictionRules::BoardSize(int level) { return 2 * std::clamp(level, 1, 3) + 2; }
-
-// A fresh deal on every entry and every reset: two balls per row.
-void RestrictionRules::SetUpLevel(int level) {
-    const int n = BoardSize(level);
-    Scatter(n, 2 * n, Ball);
-}
+int RestrictionRules::BoardSize(int level) const { return 2 * std::clamp(level, 1, 3) + 2; }
 
 }  // namespace tarnwick

@@ -8,21 +8,14 @@ namespace tarnwick {
 
 class RestrictionRules : public ScatteredBallsRules {
 public:
-    static constexpr int Ball = 1;
-    static constexpr int MostOnALine = 2;
-
-    using ScatteredBallsRules::ScatteredBallsRules;
+    explicit RestrictionRules(Random& random) : ScatteredBallsRules(random, 2) {}
 
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
-    bool IsSolved() const override { return MostBallsOnALine() <= MostOnALine; }
-
-    // Fields per side on a level: 4, 6, 8.
-    static int BoardSize(int level);
 
 protected:
-    void SetUpLevel(int level) override;
+    int BoardSize(int level) const override;  // 4, 6, 8
 };
 
 }  // namespace tarnwick

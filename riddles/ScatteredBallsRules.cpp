@@ -18,7 +18,12 @@ int ScatteredBallsRules::MostBallsOnALine() const {
     return most;
 }
 
-void ScatteredBallsRules::Scatter(int n, int balls, int kind) {
+void ScatteredBallsRules::SetUpLevel(int level) {
+    const int n = BoardSize(level);
+    Scatter(n, perLine_ * n);
+}
+
+void ScatteredBallsRules::Scatter(int n, int balls) {
     SetBoard(CentredSquareBoard(n));
     // A generator that keeps hitting taken fields (a scripted one) must not
     // hang the room: after this many misses in a row the first empty field
@@ -34,7 +39,7 @@ void ScatteredBallsRules::Scatter(int n, int balls, int kind) {
             cell = FirstEmptyField();
         }
         misses = 0;
-        SetCell(cell, kind);
+        SetCell(cell, Ball);
         ++placed;
     }
 }

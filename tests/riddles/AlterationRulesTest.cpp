@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "DragRoomTesting.h"
 #include "JumpGraph.h"
 #include "riddles/AlterationRules.h"
 
@@ -18,26 +19,10 @@ namespace {
 constexpr int G = AlterationRules::Green;
 constexpr int Y = AlterationRules::Yellow;
 
-// "G.G ... Y.Y": rows from the top.
-std::vector<int> Parse(const std::string& text) {
-    std::vector<int> values;
-    for (char c : text)
-        if (c != ' ') values.push_back(c == 'G' ? G : c == 'Y' ? Y : 0);
-    return values;
-}
-
-AlterationRules Room(int level) {
-    AlterationRules room;
-    room.InitLevel(level);
-    return room;
-}
-
-Steps Move(AlterationRules& room, BoardCell from, std::optional<BoardCell> to) {
-    EXPECT_NE(room.Lift(from), 0);
-    return room.Drop(to);
-}
-
-bool Accepted(const Steps& steps) { return steps.front() == steps::PlayCue(CueAccepted); }
+std::vector<int> Parse(const std::string& rows) { return testing::BoardOf(rows, {{'G', G}, {'Y', Y}}); }
+AlterationRules Room(int level) { return testing::AtLevel<AlterationRules>(level); }
+using testing::Accepted;
+Steps Move(AlterationRules& room, BoardCell from, std::optional<BoardCell> to) { return testing::Drag(room, from, to); }
 
 // A position as one number, two bits a field.
 std::uint32_t Pack(const std::vector<int>& values) {

@@ -23,19 +23,8 @@ constexpr int Y = ConfusionRules::Yellow;
 constexpr int Size = ConfusionRules::BoardSize;
 constexpr int Fields = Size * Size;
 
-// "RRRRR RRRRR RR.YY YYYYY YYYYY": rows from the top.
-std::vector<int> Parse(const std::string& text) {
-    std::vector<int> values;
-    for (char c : text)
-        if (c != ' ') values.push_back(c == 'R' ? R : c == 'Y' ? Y : 0);
-    return values;
-}
-
-ConfusionRules Room(int level) {
-    ConfusionRules room;
-    room.InitLevel(level);
-    return room;
-}
+std::vector<int> Parse(const std::string& rows) { return testing::BoardOf(rows, {{'R', R}, {'Y', Y}}); }
+ConfusionRules Room(int level) { return testing::AtLevel<ConfusionRules>(level); }
 
 // The search. Only a ball a knight's move from the empty field can ever
 // move, so a position is the board as one number (two bits a field) and a

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DragRoomTesting.h"
 #include "riddles/DisappearanceRules.h"
 
 namespace tarnwick {
@@ -16,26 +17,12 @@ constexpr int O = DisappearanceRules::Ball;
 constexpr int Y = DisappearanceRules::Yellow;
 constexpr int Size = DisappearanceRules::BoardSize;
 
-// "..... .ooo. .oYo. .ooo. .....": rows from the top.
-std::vector<int> Parse(const std::string& text) {
-    std::vector<int> values;
-    for (char c : text)
-        if (c != ' ') values.push_back(c == 'o' ? O : c == 'Y' ? Y : 0);
-    return values;
-}
-
-DisappearanceRules Room(int level) {
-    DisappearanceRules room;
-    room.InitLevel(level);
-    return room;
-}
-
+std::vector<int> Parse(const std::string& rows) { return testing::BoardOf(rows, {{'o', O}, {'Y', Y}}); }
+DisappearanceRules Room(int level) { return testing::AtLevel<DisappearanceRules>(level); }
+using testing::Accepted;
 Steps Move(DisappearanceRules& room, BoardCell from, std::optional<BoardCell> to) {
-    EXPECT_NE(room.Lift(from), 0);
-    return room.Drop(to);
+    return testing::Drag(room, from, to);
 }
-
-bool Accepted(const Steps& steps) { return steps.front() == steps::PlayCue(CueAccepted); }
 
 BoardCell At(int field) { return {field % Size, field / Size}; }
 

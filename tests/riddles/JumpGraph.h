@@ -6,7 +6,7 @@
 // and its solution is played out on the rules at the end.
 #include <vector>
 
-#include "riddles/BallBoardRules.h"
+#include "DragRoomTesting.h"
 
 namespace tarnwick::testing {
 
@@ -21,20 +21,10 @@ inline std::vector<std::vector<int>> JumpGraph(BallBoardRules& rules, int ball) 
             std::vector<int> lone(start.size(), 0);
             lone[from] = ball;
             rules.SetValues(lone);
-            rules.Lift({from % g.columns, from / g.columns});
-            if (rules.Drop(BoardCell{to % g.columns, to / g.columns}).front() == steps::PlayCue(CueAccepted))
-                landings[from].push_back(to);
+            if (PlayMove(rules, from, to)) landings[from].push_back(to);
         }
     rules.SetValues(start);
     return landings;
-}
-
-// Plays a move, field `from` to field `to`, through the rules; whether it
-// was accepted.
-inline bool PlayMove(BallBoardRules& rules, int from, int to) {
-    const int columns = rules.Geometry().columns;
-    if (rules.Lift({from % columns, from / columns}) == 0) return false;
-    return rules.Drop(BoardCell{to % columns, to / columns}).front() == steps::PlayCue(CueAccepted);
 }
 
 }  // namespace tarnwick::testing
