@@ -4,6 +4,7 @@
 // off the board and the screen. Pictures come from the program's folder;
 // no main window is made.
 #include <QtTest>
+#include <map>
 #include <memory>
 
 #include "platform/SceneWindow.h"
@@ -13,6 +14,7 @@
 #include "riddles/Riddle11.h"
 #include "riddles/Riddle4.h"
 #include "riddles/Riddle9.h"
+#include "riddles/RiddleRooms.h"
 #include "shell/GameState.h"
 #include "shell/Msg.h"
 #include "support/GameRig.h"
@@ -96,6 +98,40 @@ private slots:
         cues_.clear();
         messages_.clear();
         Language = 0;
+    }
+
+    // The program makes each room from the one table; every level opens
+    // with the entry message, the leave button and the level's board.
+    void theFiveRoomsOpenOnEveryLevel() {
+        const std::map<int, QString> titles{{2, "Kammer der Beschränkung"},
+                                            {4, "Kammer der Veränderung"},
+                                            {9, "Kammer des Verwechslung"},
+                                            {10, "Kammer der Einsamkeit"},
+                                            {11, "Kammer des Verschwindens"}};
+        const std::map<int, std::vector<int>> columns{
+            {2, {4, 6, 8}}, {4, {3, 3, 3}}, {9, {5, 5, 5}}, {10, {5, 6, 8}}, {11, {5, 5, 5}}};
+        Language = 1;
+        for (const auto& [n, title] : titles) {
+            std::unique_ptr<TRiddleWin> room(MakeRiddleWindow(n));
+            QVERIFY(room);
+            QCOMPARE(room->objectName(), QString("TRiddle%1Win").arg(n));
+            QCOMPARE(RiddleWindows[n], room.get());
+            Furnish(*room);
+            for (int level = 1; level <= 3; ++level) {
+                messages_.clear();
+                int balls = 0;
+                Enter(*room, level, [&] {
+                    balls = Board(*room).Balls();
+                    QVERIFY(Unsolved(*room));
+                });
+                QCOMPARE(messages_.size(), 1);
+                QCOMPARE(room->Level(), level);
+                QCOMPARE(room->Rules().Geometry().columns, columns.at(n)[level - 1]);
+                QVERIFY(balls > 0);
+            }
+            QCOMPARE(room->Title->text(), title);
+        }
+        QVERIFY(cues_.empty());
     }
 
     void room4JudgesAfterARefusedDropToo() {
