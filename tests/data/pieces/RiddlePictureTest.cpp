@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 using namespace piecestest;
@@ -125,6 +124,9 @@ TEST_F(RiddlePicture, DraggedBallsStandOutFromTheSquaresTheyLieOn)
         int ball, squareX, squareY;
     };
     // The ball sprites of the drag rooms and every square each may lie on.
+    // Mean colours are a rough measure (a ball's own shading takes it
+    // towards any square): the pearl ball on sandstone, which reads well at
+    // 1:1, is about 20 apart.
     const OnSquare pairs[] = {
         {0, 64, 256}, {0, 96, 256},                                    // restriction
         {5, 0, 256},  {5, 0, 288},  {7, 0, 256},  {7, 0, 288},         // alteration
@@ -134,8 +136,7 @@ TEST_F(RiddlePicture, DraggedBallsStandOutFromTheSquaresTheyLieOn)
     };
     for (const OnSquare& p : pairs) {
         const double d = deltaE(MeanColour(pic, 28 * p.ball, 320, 28, true), MeanColour(pic, p.squareX, p.squareY, 32, false));
-        std::printf("ball %d on (%d, %d): %.1f\n", p.ball, p.squareX, p.squareY, d);
-        EXPECT_GT(d, 18.0) << "ball " << p.ball << " on the square at " << p.squareX << "," << p.squareY;
+        EXPECT_GT(d, 18.0) << "ball " << p.ball << " on the square at " << p.squareX << "," << p.squareY << " hardly stands out";
     }
 }
 
