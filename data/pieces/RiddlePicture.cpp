@@ -35,8 +35,8 @@ const PlacedTile BoardSquares[] = {
     {96, UpperRow, {rgb(118, 76, 44), rgb(74, 44, 24), Grain::Wood, 13, 1.1}},
     {96, LowerRow, {rgb(160, 128, 88), rgb(116, 90, 58), Grain::Stone, 15, 1.0}},
     {128, LowerRow, {rgb(132, 90, 56), rgb(88, 56, 32), Grain::Wood, 17, 1.1}},
-    // ochre: the yellow start fields
-    {128, UpperRow, {rgb(176, 132, 44), rgb(120, 84, 24), Grain::Marble, 19, 1.0}},
+    // ochre: the yellow start fields, deep enough for a yellow ball to stand out
+    {128, UpperRow, {rgb(146, 96, 30), rgb(94, 58, 16), Grain::Marble, 19, 1.0}},
     // spare squares, kept in the same families
     {64, LowerRow, {rgb(150, 120, 84), rgb(110, 84, 56), Grain::Stone, 21, 1.0}},
     {160, UpperRow, {rgb(120, 140, 110), rgb(70, 90, 64), Grain::Marble, 23, 1.0}},

@@ -100,3 +100,44 @@ TEST_F(RiddlePicture, RoomNamesStayReadable)
 }
 
 }  // namespace
+
+namespace {
+
+// The mean colour of a ball sprite (inside the mask) or of a square.
+Lab MeanColour(const QImage& pic, int x0, int y0, int size, bool ballOnly)
+{
+    double r = 0, g = 0, b = 0;
+    int n = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (ballOnly && !isBlack(pic.pixel(224 + x, 320 + y)))
+                continue;
+            const QRgb p = pic.pixel(x0 + x, y0 + y);
+            r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+        }
+    return toLab(r / n, g / n, b / n);
+}
+
+TEST_F(RiddlePicture, DraggedBallsStandOutFromTheSquaresTheyLieOn)
+{
+    struct OnSquare {
+        int ball, squareX, squareY;
+    };
+    // The ball sprites of the drag rooms and every square each may lie on.
+    // Mean colours are a rough measure (a ball's own shading takes it
+    // towards any square): the pearl ball on sandstone, which reads well at
+    // 1:1, is about 20 apart.
+    const OnSquare pairs[] = {
+        {0, 64, 256}, {0, 96, 256},                                    // restriction
+        {5, 0, 256},  {5, 0, 288},  {7, 0, 256},  {7, 0, 288},         // alteration
+        {4, 32, 256}, {4, 128, 256}, {4, 0, 288}, {7, 32, 256}, {7, 128, 256}, {7, 0, 288},  // confusion
+        {6, 64, 256}, {6, 96, 256},                                    // loneliness
+        {5, 96, 256}, {5, 32, 288}, {7, 96, 256}, {7, 32, 288},        // disappearance
+    };
+    for (const OnSquare& p : pairs) {
+        const double d = deltaE(MeanColour(pic, 28 * p.ball, 320, 28, true), MeanColour(pic, p.squareX, p.squareY, 32, false));
+        EXPECT_GT(d, 18.0) << "ball " << p.ball << " on the square at " << p.squareX << "," << p.squareY << " hardly stands out";
+    }
+}
+
+}  // namespace
