@@ -17,6 +17,9 @@ public:
 
     void ComposeBoard(RiddleCanvas& canvas) override;
     void DrawCell(RiddleCanvas& canvas, BoardCell cell) override;
+    // Also clears a field's height below the board, where the fifth and
+    // further gems of a field in the bottom row stand.
+    void DrawBoard(RiddleCanvas& canvas) override;
     void ShowFrame(int moment) override { moment_ = moment; }
 
     // Where gem n (0, 1, ...) of a field stands: two to a row, 13 pixels

@@ -174,6 +174,24 @@ private slots:
         QCOMPARE(Duel().State(), dsComputerWon);
     }
 
+    void gemsBelowTheBoardGoWithTheReset() {
+        bool drawn = false, gone = false;
+        play_ = [&] {
+            // A duel that ended with six gems on a field of the bottom row.
+            Duel().SetPosition(testing::DuelPosition({"", "", "", "", ".. .. .. c1", ".. .. p6"}), dsPlayerWon);
+            riddle_->Paint();
+            const Pixel fifth = DuelView::GemSpot({54 + 64, 104 + 160}, 4);
+            const int x = fifth.x + 6, y = fifth.y + 5;
+            drawn = WindowPixel(x, y) == ArtPixel(DuelView::PlayerGem, 6, 5);
+            riddle_->ResetBtnClick();
+            gone = WindowPixel(x, y) == main_->RoomBackground.Image().pixel(x, y);
+            return ModalLeft;
+        };
+        riddle_->ShowModal(1);
+        QVERIFY(drawn);
+        QVERIFY(gone);
+    }
+
     // A duel played with the mouse by the player who looks ahead, seen
     // mid-game in both languages.
     void aDuelPlayedWithTheMouse() {
