@@ -151,21 +151,35 @@ TEST_F(Duel, EveryChainIsBounded) {
 }
 
 TEST(DuelComputer, AMoveThatLeavesThePlayerNoFieldIsRatedBest) {
-    // A full board: after the winning move on (4, 5) the player has no field
-    // to answer on, and every other move leaves the player an answer.
+    // A full board. A gem on (4, 4) sets off (5, 4), the player's corner
+    // and (4, 5), which refill one another: the player has no field left
+    // and, with no field empty, none to answer on.
     std::vector<std::string> rows(6, "c1 c1 c1 c1 c1 c1");
+    rows[4] = "c1 c1 c1 c1 c3 c2";
     rows[5] = "c1 c1 c1 c1 c2 p1";
     const DuelBoard board = DuelPosition(rows);
+    DuelBoard after = board;
+    after.AddGem({4, 4}, ownComputer);
+    SimulateCascade(after);
+    ASSERT_EQ(CountCells(after, ownPlayer), 0);
+    ASSERT_EQ(CountCells(after, ownNone), 0);
+
     const DuelRatings ratings = RateComputerMoves(board);
-    EXPECT_EQ(ratings[6 * 4 + 5], RatingWinning);
+    EXPECT_EQ(ratings[6 * 4 + 4], RatingWinning);
     EXPECT_EQ(ratings[6 * 5 + 5], RatingNoMove);  // the player's field
-    for (int i = 0; i < 35; ++i)
-        if (i != 6 * 4 + 5) {
-            EXPECT_GT(ratings[i], RatingWinning) << i;
-        }
-    ScriptedRandom random;
-    EXPECT_EQ(ChooseComputerMove(board, random), (BoardCell{4, 5}));
-    EXPECT_TRUE(random.ranges.empty());
+    // Every move that wins is rated so, and no other.
+    std::vector<BoardCell> winning;
+    for (int i = 0; i < 35; ++i) {
+        DuelBoard move = board;
+        move.AddGem({i / 6, i % 6}, ownComputer);
+        SimulateCascade(move);
+        const bool wins = CountCells(move, ownPlayer) == 0;
+        EXPECT_EQ(ratings[i] == RatingWinning, wins) << i;
+        EXPECT_GE(ratings[i], RatingWinning) << i;
+        if (wins) winning.push_back({i / 6, i % 6});
+    }
+    ScriptedRandom random({0});
+    EXPECT_EQ(ChooseComputerMove(board, random), winning.front());
 }
 
 TEST(DuelComputer, TheGeneratorDrawsAmongEquallyRatedFields) {
