@@ -5,7 +5,7 @@ namespace tarnwick {
 namespace {
 
 struct SweepField {
-    BoardCell cell;
+    int index;  // DuelBoard::Index of the field
     std::uint8_t mass;
 };
 
@@ -13,7 +13,9 @@ struct SweepField {
 constexpr std::array<SweepField, DuelBoard::Size * DuelBoard::Size> SweepOrder = [] {
     std::array<SweepField, DuelBoard::Size * DuelBoard::Size> order{};
     int n = 0;
-    auto add = [&](int col, int row, int mass) { order[n++] = {{col, row}, static_cast<std::uint8_t>(mass)}; };
+    auto add = [&](int col, int row, int mass) {
+        order[n++] = {DuelBoard::Index({col, row}), static_cast<std::uint8_t>(mass)};
+    };
     for (int c = 1; c <= 4; ++c)
         for (int r = 1; r <= 4; ++r) add(c, r, 4);
     for (int c : {0, 5}) {
@@ -26,13 +28,14 @@ constexpr std::array<SweepField, DuelBoard::Size * DuelBoard::Size> SweepOrder =
     return order;
 }();
 
-void Explode(DuelBoard& board, BoardCell cell, std::uint8_t mass) {
-    DuelCell& field = board.At(cell);
+void Explode(DuelBoard& board, const SweepField& f) {
+    DuelCell& field = board[f.index];
     const Owner owner = static_cast<Owner>(field.owner);
-    for (const BoardCell next : {BoardCell{cell.col + 1, cell.row}, BoardCell{cell.col - 1, cell.row},
-                                 BoardCell{cell.col, cell.row + 1}, BoardCell{cell.col, cell.row - 1}})
-        board.AddGem(next, owner);
-    field.count = static_cast<std::uint8_t>(field.count - mass);
+    board.AddGem(f.index + DuelBoard::Stride, owner);
+    board.AddGem(f.index - DuelBoard::Stride, owner);
+    board.AddGem(f.index + 1, owner);
+    board.AddGem(f.index - 1, owner);
+    field.count = static_cast<std::uint8_t>(field.count - f.mass);
     if (field.count == 0) field.owner = ownNone;
 }
 
@@ -40,21 +43,27 @@ template <typename Exploded>
 bool SweepWith(DuelBoard& board, Exploded&& exploded) {
     bool stable = true;
     for (const SweepField& f : SweepOrder) {
-        if (board.At(f.cell).count < f.mass) continue;
-        Explode(board, f.cell, f.mass);
+        if (board[f.index].count < f.mass) continue;
+        Explode(board, f);
         stable = false;
         exploded();
     }
     return stable;
 }
 
-}  // namespace
-
-void DuelBoard::AddGem(BoardCell cell, Owner owner) {
-    DuelCell& c = At(cell);
-    c.owner = owner;
-    if (c.count < 255) ++c.count;
+// Whether both sides still hold a field.
+bool BothOnTheField(const DuelBoard& board) {
+    bool player = false, computer = false;
+    for (const SweepField& f : SweepOrder) {
+        const std::uint8_t owner = board[f.index].owner;
+        player |= owner == ownPlayer;
+        computer |= owner == ownComputer;
+        if (player && computer) return true;
+    }
+    return false;
 }
+
+}  // namespace
 
 int CriticalMass(BoardCell cell) {
     const bool edgeCol = cell.col == 0 || cell.col == DuelBoard::Size - 1;
@@ -64,14 +73,14 @@ int CriticalMass(BoardCell cell) {
 
 int CountCells(const DuelBoard& board, Owner owner) {
     int n = 0;
-    for (const SweepField& f : SweepOrder) n += board.At(f.cell).owner == owner;
+    for (const SweepField& f : SweepOrder) n += board[f.index].owner == owner;
     return n;
 }
 
 int CountGems(const DuelBoard& board, Owner owner) {
     int n = 0;
     for (const SweepField& f : SweepOrder) {
-        const DuelCell& c = board.At(f.cell);
+        const DuelCell& c = board[f.index];
         if (c.owner == owner) n += c.count;
     }
     return n;
@@ -89,8 +98,7 @@ int SimulateCascade(DuelBoard& board, int maxSweeps) {
     int sweeps = 0;
     while (sweeps < maxSweeps) {
         ++sweeps;
-        if (Sweep(board)) break;
-        if (CountCells(board, ownPlayer) == 0 || CountCells(board, ownComputer) == 0) break;
+        if (Sweep(board) || !BothOnTheField(board)) break;
     }
     return sweeps;
 }

@@ -34,16 +34,27 @@ class DuelBoard {
 public:
     static constexpr int Size = 6;
 
+    // Cells are stored column by column, the ring included: the cell below
+    // is the next one, the cell to the right `Stride` further on.
+    static constexpr int Stride = Size + 2;
+    static constexpr int Index(BoardCell cell) { return (cell.col + 1) * Stride + cell.row + 1; }
+
     DuelCell& At(BoardCell cell) { return cells_[Index(cell)]; }
     const DuelCell& At(BoardCell cell) const { return cells_[Index(cell)]; }
+    DuelCell& operator[](int index) { return cells_[index]; }
+    const DuelCell& operator[](int index) const { return cells_[index]; }
     // One gem more on a cell, which becomes `owner`'s.
-    void AddGem(BoardCell cell, Owner owner);
+    void AddGem(BoardCell cell, Owner owner) { AddGem(Index(cell), owner); }
+    void AddGem(int index, Owner owner) {
+        DuelCell& c = cells_[index];
+        c.owner = owner;
+        if (c.count < 255) ++c.count;
+    }
 
     friend bool operator==(const DuelBoard&, const DuelBoard&) = default;
 
 private:
-    static int Index(BoardCell cell) { return (cell.col + 1) * (Size + 2) + cell.row + 1; }
-    std::array<DuelCell, (Size + 2) * (Size + 2)> cells_{};
+    std::array<DuelCell, Stride * Stride> cells_{};
 };
 
 // The number of a field's neighbours on the playing field: 2 in the

@@ -21,7 +21,7 @@ int LargestFieldCount(const DuelBoard& board) {
 }
 
 TEST(DuelProperty, RandomDuelsEndAndStayFarFromTheChainAndCountLimits) {
-    constexpr int Duels = 300;
+    constexpr int Duels = 200;
     constexpr int MovesAtMost = 400;
     SeededRandom playerDice(7);
     SeededRandom computerDice(11);
