@@ -10,18 +10,6 @@ namespace {
 
 using testing::DuelPosition;
 
-TEST(DuelBoard, CriticalMassIsTheNumberOfNeighboursOnTheField) {
-    EXPECT_EQ(CriticalMass({0, 0}), 2);
-    EXPECT_EQ(CriticalMass({5, 0}), 2);
-    EXPECT_EQ(CriticalMass({0, 5}), 2);
-    EXPECT_EQ(CriticalMass({5, 5}), 2);
-    EXPECT_EQ(CriticalMass({0, 3}), 3);
-    EXPECT_EQ(CriticalMass({2, 5}), 3);
-    EXPECT_EQ(CriticalMass({5, 1}), 3);
-    EXPECT_EQ(CriticalMass({1, 1}), 4);
-    EXPECT_EQ(CriticalMass({4, 3}), 4);
-}
-
 TEST(DuelBoard, CountsSeeOnlyThePlayingField) {
     DuelBoard board = DuelPosition({"p1 .. .. .. .. c2", "", "", "", "", "p3 .. .. .. .. .."});
     board.At({-1, 0}) = {ownPlayer, 9};
