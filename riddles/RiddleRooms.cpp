@@ -9,6 +9,7 @@
 #include "riddles/Riddle2.h"
 #include "riddles/Riddle4.h"
 #include "riddles/Riddle9.h"
+#include "riddles/Riddle7.h"
 
 namespace tarnwick {
 
@@ -23,6 +24,7 @@ TRiddleWin* MakeRiddleWindow(int room) {
     case 9: return new TRiddle9Win;
     case 10: return new TRiddle10Win;
     case 11: return new TRiddle11Win;
+    case 7: return new TRiddle7Win;
     default: return nullptr;
     }
 }

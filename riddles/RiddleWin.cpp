@@ -167,6 +167,7 @@ void TRiddleWin::Play(const Steps& steps) {
             if (canvas_.Ready()) canvas_.RestoreUnderBall(DragX, DragY);
             break;
         case Step::Judge: UpdateSolvedState(); break;
+        case Step::Frame: view_->ShowFrame(step.value); break;
         }
     }
 }

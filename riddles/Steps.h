@@ -18,6 +18,8 @@ struct Step {
         Extras,  // redraw what the room shows beside its board (counters, lines, texts)
         Hand,    // the ball carried in a drag leaves the hand: the picture under it comes back
         Judge,   // the solved-state update
+        Frame,   // from here on the view shows the room as it stood at moment `value`
+                 // of the move (rooms that animate a move record its moments)
     };
     Kind kind = Cue;
     int value = 0;
@@ -36,6 +38,7 @@ inline Step Board() { return {Step::Board, 0, {}}; }
 inline Step Extras() { return {Step::Extras, 0, {}}; }
 inline Step Hand() { return {Step::Hand, 0, {}}; }
 inline Step Judge() { return {Step::Judge, 0, {}}; }
+inline Step Frame(int moment) { return {Step::Frame, moment, {}}; }
 }  // namespace steps
 
 // How a room stands after a move.

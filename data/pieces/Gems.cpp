@@ -57,7 +57,7 @@ bool insideGem(int x, int y)
 void paintGem(QImage &img, int left, int top, GemKind kind)
 {
     const Rgb body = kind == GemKind::Ruby ? rgb(214, 20, 56) : rgb(40, 214, 200);
-    const Rgb rim = kind == GemKind::Ruby ? rgb(70, 4, 20) : rgb(6, 70, 74);
+    const Rgb rim = kind == GemKind::Ruby ? rgb(40, 0, 10) : rgb(4, 44, 48);
     for (int y = 0; y < GemHeight; ++y) {
         for (int x = 0; x < GemWidth; ++x) {
             if (!insideGem(x, y)) {
@@ -65,8 +65,10 @@ void paintGem(QImage &img, int left, int top, GemKind kind)
                 continue;
             }
             Rgb c = body * facetLight(x, y);
-            if (onOutline(x, y) && y >= 3)
-                c = mix(c, rim, 0.6);
+            // A dark rim all round keeps the gem clear of any field it
+            // lies on, the red one on the rose marble included.
+            if (onOutline(x, y))
+                c = mix(c, rim, y < 3 ? 0.55 : 0.8);
             setPixel(img, left + x, top + y, c);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace piecestest;
@@ -73,6 +74,33 @@ TEST_F(RiddlePicture, EightBallColoursAreFarApart)
     for (int i = 0; i < 8; ++i)
         for (int j = i + 1; j < 8; ++j)
             EXPECT_GT(deltaE(colours[i], colours[j]), 30.0) << "balls " << i << " and " << j << " look alike";
+}
+
+TEST_F(RiddlePicture, TheDuelsGemsAreToldApartOnBothOfItsFields)
+{
+    // The mean colour inside the gem mask, and the gem's outline, which
+    // must stand darker than either field of the duel.
+    auto gemColour = [&](int top) {
+        double r = 0, g = 0, b = 0;
+        int n = 0;
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x)
+                if (isBlack(pic.pixel(287 + x, 338 + y))) {
+                    const QRgb p = pic.pixel(287 + x, top + y);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+                }
+        return toLab(r / n, g / n, b / n);
+    };
+    EXPECT_GT(deltaE(gemColour(318), gemColour(328)), 40.0);
+    const double darkerField =
+        std::min(meanLuminance(pic, QRect(32, 256, 32, 32)), meanLuminance(pic, QRect(32, 288, 32, 32)));
+    for (int top : {318, 328}) {
+        // the lower outline: the girdle's ends and the point
+        for (const QPoint p : {QPoint(0, 3), QPoint(11, 4), QPoint(5, 9)}) {
+            EXPECT_LT(luma(pic.pixel(287 + p.x(), top + p.y())), darkerField - 20.0)
+                << "gem at " << top << ", outline " << p.x() << "," << p.y();
+        }
+    }
 }
 
 TEST_F(RiddlePicture, SquaresCarryWhatIsDrawnOnThem)

@@ -1,0 +1,36 @@
+#pragma once
+// The duel's board: a chequer of two field tiles, and on each field its
+// gems two to a row, turquoise for the player, red for the chancellor.
+#include "riddles/DuelRules.h"
+#include "riddles/RoomView.h"
+
+namespace tarnwick {
+
+class DuelView : public RoomView {
+public:
+    // Regions of the riddle picture.
+    static constexpr Pixel TileSame{32, 256}, TileOther{32, 288};
+    static constexpr Pixel GemMask{287, 338}, PlayerGem{287, 328}, ComputerGem{287, 318};
+    static constexpr int GemWidth = 12, GemHeight = 10;
+
+    explicit DuelView(const DuelRules& rules) : RoomView(rules), rules_(rules) {}
+
+    void ComposeBoard(RiddleCanvas& canvas) override;
+    void DrawCell(RiddleCanvas& canvas, BoardCell cell) override;
+    // Also clears a field's height below the board, where the fifth and
+    // further gems of a field in the bottom row stand.
+    void DrawBoard(RiddleCanvas& canvas) override;
+    void ShowFrame(int moment) override { moment_ = moment; }
+
+    // Where gem n (0, 1, ...) of a field stands: two to a row, 13 pixels
+    // between rows. A fifth gem stands below the field's square.
+    static Pixel GemSpot(Pixel fieldCorner, int n) {
+        return {fieldCorner.x + 3 + 14 * (n % 2), fieldCorner.y + 5 + 13 * (n / 2)};
+    }
+
+private:
+    const DuelRules& rules_;
+    int moment_ = -1;
+};
+
+}  // namespace tarnwick
