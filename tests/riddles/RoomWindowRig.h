@@ -10,6 +10,7 @@
 
 #include "platform/SceneWindow.h"
 #include "riddles/RiddleWin.h"
+#include "shell/GameState.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "support/GameRig.h"
@@ -51,6 +52,18 @@ public:
             return play();
         });
         return room.ShowModal(level);
+    }
+
+    // The messages of one visit at a level in a language: the entry
+    // message, then the rules as the help button shows them.
+    QStringList ReadRules(TRiddleWin& room, int level, int language) {
+        Language = language;
+        messages.clear();
+        Enter(room, level, [&room] {
+            room.ShowRules();
+            return ModalLeft;
+        });
+        return messages;
     }
 
     // Cues and waits since the last call, and forgets them.
