@@ -1,6 +1,7 @@
 #include "riddles/WanderingRules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tarnwick {
 
@@ -87,7 +88,9 @@ Steps WanderingRules::Click(const BoardPoint& point) {
     if (to.col != from.col && to.row != from.row) return {};
     if (!PathClear(to)) return {};
 
+    const int cells = std::abs(to.col - from.col) + std::abs(to.row - from.row);
     Steps steps;
+    steps.reserve(static_cast<size_t>(4 * cells + 3));
     const int dc = Sign(to.col - from.col), dr = Sign(to.row - from.row);
     while (Ball() != to) {
         const BoardCell left = Ball();

@@ -10,7 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
-#include <set>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -29,7 +29,12 @@ struct LineWish {
 struct WanderingSearch {
     std::vector<BoardCell> clicks;
     long positions = 0;
-    std::set<std::pair<std::uint64_t, int>> dead;  // positions without a walk
+    struct Hash {
+        size_t operator()(const std::pair<std::uint64_t, int>& p) const {
+            return std::hash<std::uint64_t>()(p.first * 0x9e3779b97f4a7c15ull ^ static_cast<std::uint64_t>(p.second));
+        }
+    };
+    std::unordered_set<std::pair<std::uint64_t, int>, Hash> dead;  // positions without a walk
 };
 
 namespace wandering {
@@ -63,11 +68,10 @@ struct Sides {
 };
 
 // Whether a walk could still cover every field left from here.
-inline bool Coverable(const WanderingRules& room) {
-    const int left = room.FieldsLeft() - 1;  // besides the ball's
+inline bool Coverable(const WanderingRules& room, Fields fields) {
+    const int left = std::popcount(fields) - 1;  // besides the ball's
     if (left < room.MovesLeft() || left > 7 * room.MovesLeft()) return false;
     if (room.MovesLeft() == 0) return true;  // the ball stands alone
-    const Fields fields = FieldsOf(room);
     const Fields ball = Bit(room.Ball()), white = Bit(room.WhiteField());
     if (!(fields & white)) return false;
     const Sides sides(fields);
@@ -97,7 +101,8 @@ inline bool LineStillPossible(const WanderingRules& room, LineWish wish) {
 
 // The fields left, and the ball, the moves left and the crossing.
 inline std::pair<Fields, int> PositionOf(const WanderingRules& room) {
-    return {FieldsOf(room), ((room.Ball().row * 8 + room.Ball().col) * 32 + room.MovesLeft()) * 32 + room.LineCrossedAt() + 1};
+    const int ball = room.Ball().row * 8 + room.Ball().col;
+    return {FieldsOf(room), (ball * 32 + room.MovesLeft()) * 32 + room.LineCrossedAt() + 1};
 }
 
 inline bool Search(const WanderingRules& room, LineWish wish, WanderingSearch& search, long budget) {
@@ -105,8 +110,6 @@ inline bool Search(const WanderingRules& room, LineWish wish, WanderingSearch& s
         return room.FieldsLeft() == 1 && room.Ball() == room.WhiteField() &&
                (!room.LevelLine() || wish.at == LineWish::Never || room.LineCrossedAt() != WanderingRules::NotCrossed);
     if (++search.positions > budget) return false;
-    const auto position = PositionOf(room);
-    if (search.dead.count(position)) return false;
     for (BoardCell d : Directions) {
         // The far end first: long slides use the moves best.
         int reach = 0;
@@ -116,14 +119,17 @@ inline bool Search(const WanderingRules& room, LineWish wish, WanderingSearch& s
             const BoardCell to{room.Ball().col + d.col * k, room.Ball().row + d.row * k};
             WanderingRules next = room;
             if (next.Click({to, 16, 16}).empty()) return false;  // the rules refuse a clear slide
-            if (!Coverable(next) || !LineStillPossible(next, wish)) continue;
-            search.clicks.push_back(to);
-            if (Search(next, wish, search, budget)) return true;
-            search.clicks.pop_back();
-            if (search.positions > budget) return false;
+            const auto position = PositionOf(next);
+            if (search.dead.count(position)) continue;
+            if (Coverable(next, position.first) && LineStillPossible(next, wish)) {
+                search.clicks.push_back(to);
+                if (Search(next, wish, search, budget)) return true;
+                search.clicks.pop_back();
+                if (search.positions > budget) return false;
+            }
+            search.dead.insert(position);
         }
     }
-    search.dead.insert(position);
     return false;
 }
 
@@ -134,6 +140,7 @@ inline bool Search(const WanderingRules& room, LineWish wish, WanderingSearch& s
 inline std::optional<std::vector<BoardCell>> FindWalk(const WanderingRules& room, LineWish wish, long budget,
                                                       long* positions = nullptr) {
     WanderingSearch search;
+    search.dead.reserve(1 << 17);
     const bool found = wandering::Search(room, wish, search, budget);
     if (positions) *positions = search.positions;
     if (!found) return std::nullopt;
