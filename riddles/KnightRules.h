@@ -4,6 +4,8 @@
 // can never be landed on again. Solved when only the ball's field is left.
 // The ball starts on a field dealt at random, which on the odd boards may
 // be one from which no tour exists; a reset deals again.
+#include <algorithm>
+
 #include "platform/Random.h"
 #include "riddles/VanishingFieldsRules.h"
 
@@ -23,8 +25,8 @@ public:
     Steps Click(const BoardPoint& point) override;
     Verdict Judge() const override { return SolvedIf(FieldsLeft() == 1); }
 
-    // Fields a side on a level.
-    static int BoardSize(int level) { return level + 4; }
+    // Fields a side on a level 1..3.
+    static int BoardSize(int level) { return std::clamp(level, 1, 3) + 4; }
 
 protected:
     void SetUpLevel(int level) override;

@@ -37,7 +37,6 @@ public:
             canvas.DrawBall(centre.x, centre.y, BallColumn);
         }
     }
-    int SpriteColumn(int) const override { return BallColumn; }
 
 private:
     const VanishingFieldsRules& rules_;

@@ -29,6 +29,11 @@ TEST(KnightRules, EachLevelDealsItsBoardCentredInTheRoom) {
     }
     // Column first, then row, each drawn from 0..n-1.
     EXPECT_EQ(dice.ranges, (std::vector<int>{5, 5, 6, 6, 7, 7}));
+    // A level out of range lays the nearest board.
+    room.InitLevel(9);
+    EXPECT_EQ(room.Geometry().columns, 7);
+    room.InitLevel(0);
+    EXPECT_EQ(room.Geometry().columns, 5);
 }
 
 TEST(KnightRules, OnlyAKnightsJumpOntoAPresentFieldIsAMove) {
