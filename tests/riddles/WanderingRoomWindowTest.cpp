@@ -103,6 +103,10 @@ private slots:
             Click({5, 3});
             Click({1, 3});  // over the line
             seen << QString("crossed %1").arg(At(149, 170) != yellow && At(150, 170) != yellow);
+            // What the moves drew is what a repaint draws.
+            const QImage played = room_->Canvas().Window().Image().copy();
+            room_->Paint();
+            seen << QString("repaint %1").arg(room_->Canvas().Window().Image() == played);
             return ModalLeft;
         });
         rig_->Enter(*room_, 3, [&] {
@@ -112,7 +116,7 @@ private slots:
             seen << QString("gem 11 %1").arg(gems.copy(143, 325, 12, 10) != gems.copy(155, 325, 12, 10));
             return ModalLeft;
         });
-        QCOMPARE(seen, (QStringList{"yellow 1 1", "crossed 1", "turquoise 1 21", "gem 11 1"}));
+        QCOMPARE(seen, (QStringList{"yellow 1 1", "crossed 1", "repaint 1", "turquoise 1 21", "gem 11 1"}));
     }
 
     void aWalkThatClearsTheBoardSolvesTheRoom() {
