@@ -10,6 +10,8 @@
 #include "riddles/Riddle10.h"
 #include "riddles/Riddle11.h"
 #include "riddles/Riddle12.h"
+#include "riddles/Riddle3.h"
+#include "riddles/Riddle8.h"
 
 namespace tarnwick {
 
@@ -25,6 +27,8 @@ TRiddleWin* MakeRiddleWindow(int room) {
     case 10: return new TRiddle10Win;
     case 11: return new TRiddle11Win;
     case 12: return new TRiddle12Win;
+    case 3: return new TRiddle3Win;
+    case 8: return new TRiddle8Win;
     default: return nullptr;
     }
 }
