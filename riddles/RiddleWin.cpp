@@ -170,6 +170,8 @@ void TRiddleWin::Play(const Steps& steps) {
         case Step::Frame: view_->ShowFrame(step.value); break;
         }
     }
+    // Once the move has been shown, the view draws the board as it stands.
+    view_->ShowFrame(-1);
 }
 
 void TRiddleWin::UpdateSolvedState() {

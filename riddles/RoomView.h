@@ -22,7 +22,8 @@ public:
     // What the room shows beside its board; nothing by default.
     virtual void DrawExtras(RiddleCanvas&) {}
     // Draw the room as it stood at a recorded moment of the last move
-    // (a Frame step); rooms that animate nothing ignore it.
+    // (a Frame step), or as it stands now (-1, after every move); rooms
+    // that animate nothing ignore it.
     virtual void ShowFrame(int /*moment*/) {}
     // The ball sprite column of a ball kind, for the ball in hand.
     virtual int SpriteColumn(int kind) const { return kind; }

@@ -4,9 +4,26 @@
 
 namespace tarnwick {
 
-bool VanishingFieldsRules::FieldThere(BoardCell cell) const {
+bool VanishingFieldsRules::ThereIn(const std::vector<bool>& there, BoardCell cell) const {
     const BoardGeometry& g = Geometry();
-    return g.OnBoard(cell) && there_[static_cast<size_t>(cell.row * g.columns + cell.col)];
+    return g.OnBoard(cell) && there[static_cast<size_t>(cell.row * g.columns + cell.col)];
+}
+
+bool VanishingFieldsRules::FieldThere(BoardCell cell) const { return ThereIn(there_, cell); }
+
+bool VanishingFieldsRules::FieldThereAt(int moment, BoardCell cell) const {
+    if (moment < 0 || moment >= static_cast<int>(moments_.size())) return FieldThere(cell);
+    return ThereIn(moments_[static_cast<size_t>(moment)].there, cell);
+}
+
+BoardCell VanishingFieldsRules::BallAt(int moment) const {
+    if (moment < 0 || moment >= static_cast<int>(moments_.size())) return ball_;
+    return moments_[static_cast<size_t>(moment)].ball;
+}
+
+void VanishingFieldsRules::RecordMoment(Steps& steps) {
+    moments_.push_back({there_, ball_});
+    steps.push_back(steps::Frame(static_cast<int>(moments_.size()) - 1));
 }
 
 int VanishingFieldsRules::FieldsLeft() const {
@@ -17,6 +34,7 @@ void VanishingFieldsRules::LayFields(const BoardGeometry& geometry, BoardCell ba
     SetGeometry(geometry);
     there_.assign(static_cast<size_t>(geometry.Cells()), true);
     ball_ = ball;
+    moments_.clear();
 }
 
 void VanishingFieldsRules::MoveBall(BoardCell to) {

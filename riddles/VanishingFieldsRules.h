@@ -15,6 +15,12 @@ public:
     int FieldsLeft() const;
     BoardCell Ball() const { return ball_; }
 
+    // The board at a moment recorded during the last move (a Frame step),
+    // so a slide can be shown cell by cell; any other moment is the board
+    // as it stands now.
+    bool FieldThereAt(int moment, BoardCell cell) const;
+    BoardCell BallAt(int moment) const;
+
 protected:
     // Places the board with every field there and the ball on `ball`; for
     // SetUpLevel.
@@ -22,10 +28,21 @@ protected:
     // The ball leaves its field, which vanishes, for a field next to it or
     // a jump away.
     void MoveBall(BoardCell to);
+    // Records the board as it stands and names it in a Frame step; a move
+    // that records moments starts with ForgetMoments.
+    void RecordMoment(Steps& steps);
+    void ForgetMoments() { moments_.clear(); }
 
 private:
+    struct Moment {
+        std::vector<bool> there;
+        BoardCell ball;
+    };
+    bool ThereIn(const std::vector<bool>& there, BoardCell cell) const;
+
     std::vector<bool> there_;
     BoardCell ball_;
+    std::vector<Moment> moments_;
 };
 
 }  // namespace tarnwick

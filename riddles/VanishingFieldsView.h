@@ -27,20 +27,23 @@ public:
     void DrawCell(RiddleCanvas& canvas, BoardCell cell) override {
         const Pixel corner = rules_.Geometry().Corner(cell);
         constexpr int size = BoardGeometry::CellSize;
-        if (!rules_.FieldThere(cell)) {
+        if (!rules_.FieldThereAt(moment_, cell)) {
             canvas.RoomToWindow(corner.x, corner.y, size, size);
             return;
         }
         canvas.ArtToWindow(corner, square_(cell), size, size);
-        if (cell == rules_.Ball()) {
+        if (cell == rules_.BallAt(moment_)) {
             const Pixel centre = rules_.Geometry().Centre(cell);
             canvas.DrawBall(centre.x, centre.y, BallColumn);
         }
     }
 
+    void ShowFrame(int moment) override { moment_ = moment; }
+
 private:
     const VanishingFieldsRules& rules_;
     SquareOf square_;
+    int moment_ = -1;
 };
 
 }  // namespace tarnwick

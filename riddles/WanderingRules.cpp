@@ -90,13 +90,15 @@ Steps WanderingRules::Click(const BoardPoint& point) {
 
     const int cells = std::abs(to.col - from.col) + std::abs(to.row - from.row);
     Steps steps;
-    steps.reserve(static_cast<size_t>(4 * cells + 3));
+    steps.reserve(static_cast<size_t>(5 * cells + 3));
+    ForgetMoments();
     const int dc = Sign(to.col - from.col), dr = Sign(to.row - from.row);
     while (Ball() != to) {
         const BoardCell left = Ball();
         const BoardCell next{left.col + dc, left.row + dr};
         steps.push_back(steps::PlayCue(CueAccepted));
         MoveBall(next);
+        RecordMoment(steps);
         steps.push_back(steps::Cell(next));
         steps.push_back(steps::Cell(left));
         if (StepCrossesLine(left, next)) lineCrossedAt_ = movesLeft_;

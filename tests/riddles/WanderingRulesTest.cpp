@@ -15,11 +15,26 @@ Steps Slide(BoardCell from, int dc, int dr, int cells) {
     for (int i = 1; i <= cells; ++i) {
         const BoardCell left{from.col + dc * (i - 1), from.row + dr * (i - 1)};
         const BoardCell next{from.col + dc * i, from.row + dr * i};
-        expected.insert(expected.end(),
-                        {steps::PlayCue(9), steps::Cell(next), steps::Cell(left), steps::Wait(50)});
+        expected.insert(expected.end(), {steps::PlayCue(9), steps::Frame(i - 1), steps::Cell(next),
+                                         steps::Cell(left), steps::Wait(50)});
     }
     expected.insert(expected.end(), {steps::PlayCue(8), steps::Extras(), steps::Judge()});
     return expected;
+}
+
+TEST(WanderingRules, EachStepOfASlideShowsTheBallWhereItIsThen) {
+    WanderingRules room;
+    room.InitLevel(1);
+    ASSERT_EQ(Click(room, {0, 5}), Slide({0, 1}, 0, 1, 4));
+    for (int moment = 0; moment < 4; ++moment) {
+        const int row = 2 + moment;  // the ball has slid moment + 1 fields
+        EXPECT_EQ(room.BallAt(moment), (BoardCell{0, row}));
+        EXPECT_FALSE(room.FieldThereAt(moment, {0, row - 1}));
+        for (int ahead = row + 1; ahead <= 5; ++ahead) EXPECT_TRUE(room.FieldThereAt(moment, {0, ahead}));
+    }
+    // Outside the slide's moments, the board as it stands.
+    EXPECT_EQ(room.BallAt(-1), (BoardCell{0, 5}));
+    EXPECT_FALSE(room.FieldThereAt(-1, {0, 3}));
 }
 
 TEST(WanderingRules, EachLevelStartsWithItsBallGemsAndLine) {
