@@ -28,7 +28,8 @@ TPuzzleWin::TPuzzleWin() : SceneWindow(400, 300, false) {
 
 bool TPuzzleWin::FormCreate() {
     CentreOverMainWindow();
-    return RoomPicture.LoadBmp(QString::fromStdString(ProgramDir + "b1.bmp"));
+    // Only checked now; decoded the first time a room is drawn.
+    return RoomPicture.LoadBmpOnFirstUse(QString::fromStdString(ProgramDir + "b1.bmp"));
 }
 
 void TPuzzleWin::ShowModal(int room) {

@@ -1,5 +1,6 @@
 #include "platform/Picture.h"
 
+#include <QImageReader>
 #include <algorithm>
 #include <cstring>
 
@@ -11,12 +12,43 @@ bool Picture::LoadBmp(const QString& path) {
     QImage loaded;
     if (!loaded.load(path, "BMP")) return false;
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    pendingFile_.clear();
+    width_ = image_.width();
+    height_ = image_.height();
     return !image_.isNull();
 }
 
+bool Picture::LoadBmpOnFirstUse(const QString& path) {
+    QImageReader reader(path, "BMP");
+    const QSize size = reader.canRead() ? reader.size() : QSize();
+    if (size.isEmpty()) return false;
+    image_ = QImage();
+    pendingFile_ = path;
+    fill_ = 0xff000000;
+    width_ = size.width();
+    height_ = size.height();
+    return true;
+}
+
 void Picture::Create(int width, int height, QRgb fill) {
-    image_ = QImage(width, height, QImage::Format_RGB32);
-    image_.fill(fill);
+    image_ = QImage();
+    pendingFile_.clear();
+    fill_ = fill;
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+}
+
+void Picture::MakePixels() const {
+    if (!image_.isNull() || width_ <= 0 || height_ <= 0) return;
+    if (!pendingFile_.isEmpty()) {
+        QImage loaded;
+        if (loaded.load(pendingFile_, "BMP") && loaded.size() == QSize(width_, height_))
+            image_ = loaded.convertToFormat(QImage::Format_RGB32);
+        pendingFile_.clear();
+        if (!image_.isNull()) return;
+    }
+    image_ = QImage(width_, height_, QImage::Format_RGB32);
+    image_.fill(fill_);
 }
 
 void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,

@@ -9,7 +9,7 @@
 #include "labyrinth/Puzzle.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
-#include "platform/WaveCuePlayer.h"
+#include "platform/LazyCuePlayer.h"
 #include "riddles/Riddle1.h"
 #include "platform/Cues.h"
 #include "shell/Infodlg.h"
@@ -53,14 +53,15 @@ private:
     std::vector<std::function<void()>> unmake_;
 };
 
-// The cue player lives as long as the game and is let go before it.
+// The cue player lives as long as the game and is let go before it. It
+// loads the sound system at the first cue that is to be heard.
 class GameSound {
 public:
     GameSound() { SetGameCuePlayer(&player_); }
     ~GameSound() { SetGameCuePlayer(nullptr); }
 
 private:
-    WaveCuePlayer player_;
+    LazyCuePlayer player_;
 };
 
 }  // namespace

@@ -58,8 +58,9 @@ TChessWin::TChessWin() : SceneWindow(400, 300, true) {
 }
 
 bool TChessWin::FormCreate() {
-    const bool loaded = ThronePicture.LoadBmp(FilePath("b3.bmp")) &&
-                        PiecesPicture.LoadBmp(FilePath("b8.bmp"));
+    // Only checked now; decoded the first time the room is drawn.
+    const bool loaded = ThronePicture.LoadBmpOnFirstUse(FilePath("b3.bmp")) &&
+                        PiecesPicture.LoadBmpOnFirstUse(FilePath("b8.bmp"));
     if (!loaded) {
         ShowErrorBox(Text(texts::OutOfMemory));
         return false;
