@@ -22,6 +22,7 @@
 #include "shell/Yesno.h"
 #include "support/GameRig.h"
 #include "throne/Chess.h"
+#include "throne/ChessTable.h"
 #include "throne/Done.h"
 
 using namespace tarnwick;
@@ -95,6 +96,19 @@ private slots:
         Picture b1;
         QVERIFY(b1.LoadBmp(PROGRAM_DIR "b1.bmp"));
         QCOMPARE(puzzle.surface()->canvas.Image(), b1.Image().copy(0, 0, 400, 300));
+
+        // The throne room with no piece won yet needs no pieces picture.
+        chess.Paint();
+        QVERIFY(chess.ThronePicture.HasPixels());
+        QVERIFY(!chess.PiecesPicture.HasPixels());
+        Picture b3;
+        QVERIFY(b3.LoadBmp(PROGRAM_DIR "b3.bmp"));
+        QCOMPARE(chess.surface()->canvas.Image(), b3.Image().copy(0, 0, 400, 300));
+        PlacePiece(5);
+        chess.Paint();
+        QVERIFY(chess.PiecesPicture.HasPixels());
+        QVERIFY(chess.surface()->canvas.Image() != b3.Image().copy(0, 0, 400, 300));
+        PieceTurn[5] = -1;
 
         // Cues with the sound button up load nothing, the first one to be
         // heard loads the sound system.
