@@ -163,7 +163,7 @@ private slots:
     void withoutTheClipModulePageFourShowsOnlyItsText_data() {
         QTest::addColumn<QByteArray>("module");  // empty: none at all
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("broken") << QByteArray("\x7f" "ELF but nothing a loader could use", 37);
+        QTest::newRow("broken") << QByteArray("\x7f" "ELF but nothing a loader could use");
     }
 
     void withoutTheClipModulePageFourShowsOnlyItsText() {
