@@ -1,5 +1,7 @@
 // Preloaded (LD_PRELOAD) into the program under measurement, unchanged:
-// when the widget named in FIRST_PAINT_WIDGET has handled its first paint,
+// when the widget named in FIRST_PAINT_WIDGET (its object name, or the
+// parent's object name and the widget's class as "TMainForm/tarnwick::
+// PaintBox", for programs that leave it unnamed) has handled its first paint,
 // the probe writes the monotonic clock in nanoseconds to the file
 // descriptor FIRST_PAINT_FD and ends the process at once. The program's
 // peak memory is then what its parent reads from wait4().
@@ -31,7 +33,7 @@ public:
     explicit FirstPaint(QString widget) : widget_(std::move(widget)) {}
 
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && object->objectName() == widget_) {
+        if (!seen_ && event->type() == QEvent::Paint && Watched(object)) {
             seen_ = true;
             // Once this paint (and the rest of its round) is done.
             QTimer::singleShot(0, [] { ReportAndExit(); });
@@ -40,6 +42,12 @@ public:
     }
 
 private:
+    bool Watched(const QObject* object) const {
+        if (object->objectName() == widget_) return true;
+        const QObject* parent = object->parent();
+        return parent && parent->objectName() + "/" + object->metaObject()->className() == widget_;
+    }
+
     QString widget_;
     bool seen_ = false;
 };

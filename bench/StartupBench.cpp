@@ -1,7 +1,9 @@
 // Start-up to the first painted window, and the peak memory until then:
 // the real game binary against the bare Qt window, each run as it is with
 // the first-paint probe preloaded, in alternating order.
-//   startup_bench PROBE ROUNDS GAME BARE
+//   startup_bench PROBE ROUNDS GAME BARE [GAME_WIDGET]
+// GAME_WIDGET names the game's widget whose first paint counts (the
+// labyrinth, "box", unless told otherwise; see FirstPaintProbe.cpp).
 // Each round runs both programs once, in a random order. Prints the
 // median, lowest and highest wall time of each, the median CPU time (less
 // disturbed than the wall time when other work shares the machine), the
@@ -19,6 +21,7 @@
 #include <ctime>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -26,6 +29,9 @@ extern char** environ;
 namespace {
 
 struct Program {
+    Program(const char* label, std::string path, std::string widget)
+        : label(label), path(std::move(path)), widget(std::move(widget)) {}
+
     const char* label;
     std::string path;
     std::string widget;  // the widget whose first paint ends the run
@@ -109,14 +115,14 @@ void Print(const Program& p) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s PROBE ROUNDS GAME BARE\n", argv[0]);
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: %s PROBE ROUNDS GAME BARE [GAME_WIDGET]\n", argv[0]);
         return 2;
     }
     const std::string probe = argv[1];
     const int rounds = std::max(1, std::atoi(argv[2]));
-    Program game{"Tarnwick", argv[3], "box", {}, {}};
-    Program bare{"bare Qt window", argv[4], "window", {}, {}};
+    Program game("Tarnwick", argv[3], argc == 6 ? argv[5] : "box");
+    Program bare("bare Qt window", argv[4], "window");
 
     std::mt19937 dice(std::random_device{}());
     for (int round = 0; round < rounds; ++round) {
