@@ -1,5 +1,6 @@
 // What start-up leaves for later: the windows the player has not opened
-// yet hold no drawing surfaces and no decoded pictures, the clip decoder
+// yet hold no drawing surfaces, no decoded pictures and (the file windows)
+// no controls, the clip decoder
 // is loaded when the clip's page first comes, and the sound system at the
 // first cue that is to be heard. A picture whose absence ends the program
 // is still missed at start-up.
@@ -16,8 +17,10 @@
 #include "platform/LazyCuePlayer.h"
 #include "platform/System.h"
 #include "shell/GameState.h"
+#include "shell/Load.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
+#include "shell/Saveas.h"
 #include "shell/Splasher.h"
 #include "shell/Yesno.h"
 #include "support/GameRig.h"
@@ -71,6 +74,8 @@ private slots:
         TMazeWin maze;
         THelpWin help;
         QVERIFY(help.FormCreate());
+        TLoadDlg load;
+        TSaveAsDlg save;
 
         // The shared pictures are there from the start; nothing else is.
         QVERIFY(main.LabyrinthPicture.HasPixels());
@@ -84,6 +89,8 @@ private slots:
         for (const SceneWindow* scene : scenes)
             QVERIFY2(!scene->surface()->canvas.HasPixels(), qPrintable(scene->objectName()));
         QVERIFY(!main.box->canvas.HasPixels());
+        QVERIFY(!load.OKBtn && !load.FileListBox);
+        QVERIFY(!save.OKBtn && !save.FileEdit);
         QVERIFY(!Loaded("libavcodec"));
         QVERIFY(!Loaded("libQt6Multimedia"));
 
@@ -109,6 +116,12 @@ private slots:
         QVERIFY(chess.PiecesPicture.HasPixels());
         QVERIFY(chess.surface()->canvas.Image() != b3.Image().copy(0, 0, 400, 300));
         PieceTurn[5] = -1;
+
+        // The file windows get their controls at their first showing.
+        QCOMPARE(save.ShowModal(PROGRAM_DIR), ModalDone);
+        QVERIFY(save.FileEdit && save.OKBtn->isDefault());
+        QVERIFY(save.DirectoryListBox->count() > 0);  // the folder was read
+        QVERIFY(!load.OKBtn);
 
         // Cues with the sound button up load nothing, the first one to be
         // heard loads the sound system.
