@@ -8,8 +8,9 @@
 #include <cstring>
 #include <link.h>
 
+// The installed module folder, relative to the program's folder.
 #ifndef TARNWICK_MODULES_FROM_BIN
-#define TARNWICK_MODULES_FROM_BIN "../lib/tarnwick"
+#error "TARNWICK_MODULES_FROM_BIN must name the module folder relative to the program's"
 #endif
 
 namespace tarnwick {
