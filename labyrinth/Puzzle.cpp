@@ -29,7 +29,8 @@ TPuzzleWin::TPuzzleWin() : SceneWindow(400, 300, false) {
 
 bool TPuzzleWin::FormCreate() {
     CentreOverMainWindow();
-    return LoadStartPicture(RoomPicture, "b1.bmp", 640, 315);
+    // Only checked now; decoded the first time a room is drawn.
+    return LoadStartPicture(RoomPicture, "b1.bmp", 640, 315, Decoding::AtFirstUse);
 }
 
 void TPuzzleWin::ShowModal(int room) {

@@ -12,7 +12,8 @@ class TPuzzleWin : public SceneWindow {
     Q_OBJECT
 public:
     TPuzzleWin();
-    // Loads the room picture; false when it cannot be read.
+    // Checks the room picture (decoded at its first use); false when it
+    // cannot be read.
     bool FormCreate();
     void ShowModal(int room);
 

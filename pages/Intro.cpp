@@ -1,5 +1,6 @@
 #include "pages/Intro.h"
 
+#include <QFileInfo>
 
 #include "pages/IntroTexts.h"
 #include "shell/GameState.h"
@@ -63,8 +64,20 @@ TIntroWin::~TIntroWin() = default;
 
 bool TIntroWin::FormCreate() {
     PageWindow::FormCreate();
-    ClipFailed = !MediaPlayer1->Open(QString::fromStdString(ProgramDir + "a1.avi"));
+    // Only named and checked now: the clip (and the decoder behind it) is
+    // opened the first time its page is drawn.
+    clipFile_ = QString::fromStdString(ProgramDir + "a1.avi");
+    const QFileInfo clip(clipFile_);
+    ClipFailed = !clip.isFile() || !clip.isReadable();
     return true;
+}
+
+bool TIntroWin::ClipReady() {
+    if (!ClipFailed && !clipOpened_) {
+        clipOpened_ = true;
+        ClipFailed = !MediaPlayer1->Open(clipFile_);
+    }
+    return !ClipFailed;
 }
 
 void TIntroWin::FillTexts() {
@@ -73,7 +86,7 @@ void TIntroWin::FillTexts() {
 
 void TIntroWin::Paint() {
     DrawPagePicture(StoryPages[StoryPage].picture);
-    if (StoryPage == ClipPage && !ClipFailed) FramePanel();
+    if (StoryPage == ClipPage && ClipReady()) FramePanel();
 }
 
 // A narrow wooden frame with a gilt edge around the clip.
@@ -87,7 +100,7 @@ void TIntroWin::FramePanel() {
 }
 
 void TIntroWin::Panel1Click() {
-    if (!ClipFailed) MediaPlayer1->Play();
+    if (ClipReady()) MediaPlayer1->Play();
 }
 
 void TIntroWin::HideStoryPage() {
@@ -98,7 +111,7 @@ void TIntroWin::HideStoryPage() {
 void TIntroWin::ShowStoryPage() {
     for (int n : StoryPages[StoryPage].labels)
         if (n != 0) Label[n]->show();
-    if (StoryPage == ClipPage && !ClipFailed) {
+    if (StoryPage == ClipPage && ClipReady()) {
         Panel1->show();
         // From where it stands, or from the start once it has run through.
         MediaPlayer1->Play();

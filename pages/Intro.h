@@ -18,8 +18,9 @@ public:
     TIntroWin();
     ~TIntroWin() override;
 
-    // Centres the window and opens the clip. Always true: a clip that will
-    // not open only leaves its page without it.
+    // Centres the window and names the clip; a clip file that is not there
+    // sets ClipFailed at once. Always true: a clip that will not open only
+    // leaves its page without it.
     bool FormCreate() override;
 
     void Paint() override;
@@ -34,6 +35,9 @@ public:
     std::unique_ptr<ClipPlayer> MediaPlayer1;
 
     int StoryPage = 1;
+    // Set at creation when the clip file is missing, and at the clip's
+    // first opening (when its page is first drawn) when the file or the
+    // clip module will not open.
     bool ClipFailed = false;
 
 protected:
@@ -44,6 +48,11 @@ protected:
 
 private:
     void FramePanel();
+    // Opens the clip the first time it is needed; false once it has failed.
+    bool ClipReady();
+
+    QString clipFile_;
+    bool clipOpened_ = false;
 };
 
 extern TIntroWin* IntroWin;

@@ -1,24 +1,23 @@
 #pragma once
-// Plays a video clip inside a widget. Frames are decoded with FFmpeg on the
-// window thread, one per tick of a timer running at the clip's frame rate;
-// a small clip costs next to nothing per tick. A damaged file never brings
-// the game down: a clip that cannot be decoded does not open, and a decoding
-// error halfway through simply ends the playback there.
+// Plays a video clip inside a widget, one frame per tick of a timer running
+// at the clip's frame rate on the window thread; a small clip costs next to
+// nothing per tick. The frames come from the clip module, loaded the first
+// time a clip is opened: a missing or broken module is a clip that does not
+// open. A damaged file never brings the game down: a clip that cannot be
+// decoded does not open, and a decoding error halfway through simply ends
+// the playback there.
 #include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <memory>
 
 class QWidget;
-struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
-struct AVPacket;
-struct SwsContext;
 
 namespace tarnwick {
 
+class ClipDecoder;
 class ClipScreen;
 
 class ClipPlayer : public QObject {
@@ -28,8 +27,9 @@ public:
     explicit ClipPlayer(QWidget* display);
     ~ClipPlayer() override;
 
-    // False when the file cannot be read or holds no video stream whose
-    // first frame decodes; the player then stays closed.
+    // False when the clip module cannot be loaded, or the file cannot be
+    // read or holds no video stream whose first frame decodes; the player
+    // then stays closed.
     bool Open(const QString& path);
     void Close();
     bool IsOpen() const { return decoder_ != nullptr; }
@@ -55,26 +55,15 @@ signals:
     void Finished();
 
 private:
-    bool OpenDecoder();
-    void CloseDecoder();
-    bool ConvertFrame();
     void Tick();
     void ShowFrame();
 
-    QString path_;
     QPointer<ClipScreen> screen_;  // a child of the display widget
     QTimer timer_;
     QImage frame_;
+    std::unique_ptr<ClipDecoder> decoder_;
     int intervalMs_ = 1000 / 15;
     bool ended_ = false;
-    bool draining_ = false;
-
-    AVFormatContext* format_ = nullptr;
-    AVCodecContext* decoder_ = nullptr;
-    AVFrame* decoded_ = nullptr;
-    AVPacket* packet_ = nullptr;
-    SwsContext* scaler_ = nullptr;
-    int stream_ = -1;
 };
 
 }  // namespace tarnwick

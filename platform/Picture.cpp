@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -17,23 +18,53 @@ bool Picture::LoadBmp(const QString& path) {
     QImage loaded;
     if (!loaded.load(path, "BMP")) return false;
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    pendingFile_.clear();
+    width_ = image_.width();
+    height_ = image_.height();
     return !image_.isNull();
 }
 
-PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minHeight) {
+PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minHeight, Decoding when) {
     const QFileInfo file(path);
     if (!file.exists()) return PictureFault::Missing;
+    // Only regular files: a FIFO or a device must not hold the game up.
     if (!file.isFile() || !file.isReadable()) return PictureFault::Unreadable;
-    QImage loaded;
-    if (!loaded.load(path, "BMP") || loaded.isNull()) return PictureFault::NotAPicture;
-    if (loaded.width() < minWidth || loaded.height() < minHeight) return PictureFault::TooSmall;
-    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    QImageReader reader(path, "BMP");
+    const QSize size = reader.canRead() ? reader.size() : QSize();
+    if (size.isEmpty()) return PictureFault::NotAPicture;
+    if (size.width() < minWidth || size.height() < minHeight) return PictureFault::TooSmall;
+    if (when == Decoding::Now) return LoadBmp(path) ? PictureFault::None : PictureFault::NotAPicture;
+    image_ = QImage();
+    pendingFile_ = path;
+    fill_ = 0xff000000;
+    width_ = size.width();
+    height_ = size.height();
     return PictureFault::None;
 }
 
+bool Picture::LoadBmpOnFirstUse(const QString& path) {
+    return LoadBmpAtLeast(path, 1, 1, Decoding::AtFirstUse) == PictureFault::None;
+}
+
 void Picture::Create(int width, int height, QRgb fill) {
-    image_ = QImage(width, height, QImage::Format_RGB32);
-    image_.fill(fill);
+    image_ = QImage();
+    pendingFile_.clear();
+    fill_ = fill;
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+}
+
+void Picture::MakePixels() const {
+    if (!image_.isNull() || width_ <= 0 || height_ <= 0) return;
+    if (!pendingFile_.isEmpty()) {
+        QImage loaded;
+        if (loaded.load(pendingFile_, "BMP") && loaded.size() == QSize(width_, height_))
+            image_ = loaded.convertToFormat(QImage::Format_RGB32);
+        pendingFile_.clear();
+        if (!image_.isNull()) return;
+    }
+    image_ = QImage(width_, height_, QImage::Format_RGB32);
+    image_.fill(fill_);
 }
 
 void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,

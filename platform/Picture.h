@@ -2,6 +2,9 @@
 // An off-screen picture: the game's drawing surface. Pictures load from BMP
 // files and are combined rectangle by rectangle with copy, AND or OR, the
 // way sprites and masks are laid over one another.
+//
+// A picture's pixels are made when they are first used: a window that the
+// player never opens never holds its surfaces or its decoded pictures.
 #include <QImage>
 #include <QString>
 
@@ -11,27 +14,51 @@ enum class RasterOp { Copy, And, Or };
 
 // Why a picture file could not be taken.
 enum class PictureFault { None, Missing, Unreadable, NotAPicture, TooSmall };
+// When a picture file's pixels are decoded.
+enum class Decoding { Now, AtFirstUse };
 
 class Picture {
 public:
     Picture() = default;
     Picture(int width, int height);
 
-    bool LoadBmp(const QString& path);  // false when the file cannot be read
-    // Loads a BMP file that must cover at least minWidth x minHeight; on a
-    // fault the picture is left as it was.
-    PictureFault LoadBmpAtLeast(const QString& path, int minWidth, int minHeight);
+    // Decodes the file now; false when it cannot be read.
+    bool LoadBmp(const QString& path);
+    // Takes a BMP file that must cover at least minWidth x minHeight, decoded
+    // now or at the pixels' first use (only its header is read now); on a
+    // fault the picture is left as it was. Should the file go bad before its
+    // first use, the picture is black at the size its header gave.
+    PictureFault LoadBmpAtLeast(const QString& path, int minWidth, int minHeight,
+                                Decoding when = Decoding::Now);
+    // Any BMP file, decoded at its first use; false when it is no picture.
+    bool LoadBmpOnFirstUse(const QString& path);
+    // A picture of one colour, made at its first use.
     void Create(int width, int height, QRgb fill = 0xff000000);
-    bool IsEmpty() const { return image_.isNull(); }
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
-    QRgb PixelAt(int x, int y) const { return image_.pixel(x, y); }
+    bool IsEmpty() const { return width_ <= 0 || height_ <= 0; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    QRgb PixelAt(int x, int y) const { return Image().pixel(x, y); }
+    // Whether the pixels have been made (or decoded) yet.
+    bool HasPixels() const { return !image_.isNull(); }
 
-    QImage& Image() { return image_; }
-    const QImage& Image() const { return image_; }
+    QImage& Image() {
+        MakePixels();
+        return image_;
+    }
+    const QImage& Image() const {
+        MakePixels();
+        return image_;
+    }
 
 private:
-    QImage image_;
+    void MakePixels() const;
+
+    // The pixels are made on first use, also through a const picture.
+    mutable QImage image_;
+    mutable QString pendingFile_;  // still to decode
+    QRgb fill_ = 0xff000000;
+    int width_ = 0;
+    int height_ = 0;
 };
 
 // Combines the w x h rectangle at (sx, sy) of src into dst at (dx, dy),

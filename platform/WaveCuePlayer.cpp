@@ -62,3 +62,8 @@ void WaveCuePlayer::Play(int, const std::string& waveFile) {
 }
 
 }  // namespace tarnwick
+
+// The sound module's one entry point.
+extern "C" __attribute__((visibility("default"))) tarnwick::CuePlayer* tarnwick_make_cue_player_1() {
+    return new tarnwick::WaveCuePlayer;
+}

@@ -1,7 +1,9 @@
 #pragma once
 // Plays the cue wave files with Qt Multimedia on a thread of its own, so
-// neither start-up nor a cue ever waits for the sound system. A missing
-// file, or no audio device at all, is silence.
+// no cue ever waits for the sound system. A missing file, or no audio
+// device at all, is silence. This is the sound module, loaded by
+// LazyCuePlayer at the first cue that is to be heard; the game itself
+// never links Qt Multimedia.
 #include <QObject>
 #include <QThread>
 

@@ -172,7 +172,7 @@ void FileBoxes::DriveActivated(int index) {
 }
 
 FileWindow::FileWindow(const char* name, const BiText& title, const QRect& fileList)
-    : QDialog(MainWindow()), title_(title) {
+    : QDialog(MainWindow()), title_(title), fileList_(fileList) {
     setObjectName(name);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -182,7 +182,11 @@ FileWindow::FileWindow(const char* name, const BiText& title, const QRect& fileL
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
     setFont(font);
+}
 
+void FileWindow::Build() {
+    if (boxes_) return;
+    const QRect fileList = fileList_;
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setGeometry(80, 240, 77, 27);
@@ -210,6 +214,17 @@ FileWindow::FileWindow(const char* name, const BiText& title, const QRect& fileL
     boxes_ = new FileBoxes(FileListBox, DirectoryListBox, DriveComboBox);
     connect(boxes_, &FileBoxes::FileDoubleClicked, this, [this] { FileListBoxDblClick(); });
     OrderTabs(nullptr);
+    AddControls();
+}
+
+void FileWindow::SetDirectory(const QString& directory) {
+    Build();
+    boxes_->SetDirectory(directory);
+}
+
+bool FileWindow::SelectFile(const QString& name) {
+    Build();
+    return boxes_->SelectFile(name);
 }
 
 void FileWindow::OrderTabs(QWidget* first) {
@@ -226,12 +241,14 @@ QLabel* FileWindow::AddCaption(int left, int top) {
 }
 
 int FileWindow::ShowModal(const QString& directory) {
+    Build();
     boxes_->Locate(directory);
     FormActivate();  // fills the lists there
     return RunModal(this);
 }
 
 void FileWindow::FormActivate() {
+    Build();
     boxes_->Refresh();
     setWindowTitle(Text(title_));
     Label1->setText(Text({"Dateien:", "Files:"}));

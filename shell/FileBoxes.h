@@ -53,27 +53,30 @@ private:
 
 // A fixed-size dialog with a caption in the system's small dialog font: the
 // lists in a group box, OK (the default, result 1) and cancel (result 2)
-// under it. It opens in the middle of the screen it is on.
+// under it. It opens in the middle of the screen it is on. Its controls
+// are made when it is first activated: the text field, the fonts and the
+// icons they need cost more than the whole rest of start-up.
 class FileWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens in the given folder; returns the modal result, 1 OK or 2
     // cancelled.
     int ShowModal(const QString& directory);
-    void SetDirectory(const QString& directory) { boxes_->SetDirectory(directory); }
-    QString Directory() const { return boxes_->Directory(); }
+    void SetDirectory(const QString& directory);
+    QString Directory() const { return boxes_ ? boxes_->Directory() : QString(); }
     // Picks a file of the list by its name; false when it is not there.
-    bool SelectFile(const QString& name) { return boxes_->SelectFile(name); }
+    bool SelectFile(const QString& name);
 
-    QGroupBox* GroupBox1;
-    QLabel* Label1;  // over the file list
-    QLabel* Label2;  // over the directory list
-    QLabel* Label3;  // over the drive box
-    QListWidget* FileListBox;
-    QListWidget* DirectoryListBox;
-    QComboBox* DriveComboBox;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    // Null until the window is first activated.
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;  // over the file list
+    QLabel* Label2 = nullptr;  // over the directory list
+    QLabel* Label3 = nullptr;  // over the drive box
+    QListWidget* FileListBox = nullptr;
+    QListWidget* DirectoryListBox = nullptr;
+    QComboBox* DriveComboBox = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 
     // Reads the folder again and puts the captions in the current language.
     virtual void FormActivate();
@@ -83,6 +86,11 @@ protected:
     // The file list lies at fileList in the group, its caption over it.
     FileWindow(const char* name, const BiText& title, const QRect& fileList);
 
+    // Makes the controls the first time they are needed.
+    void Build();
+    // A window's own controls beyond the lists and buttons, made once by Build.
+    virtual void AddControls() {}
+
     // A caption at the given place in the group, wide enough for every
     // language; the box it names is placed by the caller.
     QLabel* AddCaption(int left, int top);
@@ -91,10 +99,11 @@ protected:
     // to OK and cancel.
     void OrderTabs(QWidget* first);
 
-    FileBoxes* boxes_;
+    FileBoxes* boxes_ = nullptr;
 
 private:
     BiText title_;
+    QRect fileList_;
 };
 
 }  // namespace tarnwick

@@ -10,7 +10,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/FocusFrameStyle.h"
-#include "platform/WaveCuePlayer.h"
+#include "platform/LazyCuePlayer.h"
 #include "platform/WholeScale.h"
 #include "riddles/RiddleRooms.h"
 #include "platform/Cues.h"
@@ -62,14 +62,15 @@ private:
     std::vector<std::function<void()>> unmake_;
 };
 
-// The cue player lives as long as the game and is let go before it.
+// The cue player lives as long as the game and is let go before it. It
+// loads the sound system at the first cue that is to be heard.
 class GameSound {
 public:
     GameSound() { SetGameCuePlayer(&player_); }
     ~GameSound() { SetGameCuePlayer(nullptr); }
 
 private:
-    WaveCuePlayer player_;
+    LazyCuePlayer player_;
 };
 
 }  // namespace

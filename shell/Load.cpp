@@ -13,7 +13,7 @@ TLoadDlg::TLoadDlg()
     : FileWindow("TLoadDlg", {"Spiel laden", "Load game"}, QRect(8, 28, 145, 193)) {}
 
 QString TLoadDlg::FilePath() const {
-    const QString name = boxes_->FileName();
+    const QString name = boxes_ ? boxes_->FileName() : QString();
     return name.isEmpty() ? QString() : QDir(Directory()).filePath(name);
 }
 

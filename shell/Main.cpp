@@ -35,6 +35,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt:
     setWindowIcon(tarnwick_art::GameIcon());
     BuildToolBar();
     box = new PaintBox(this, 0, 33, 594, 377);
+    box->setObjectName("box");
     box->OnPaint = [this] { FormPaint(); };
     box->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         boxMouseDown(b, m, x, y);

@@ -10,7 +10,9 @@ TSaveAsDlg* SaveAsDlg = nullptr;
 
 TSaveAsDlg::TSaveAsDlg()
     : FileWindow("TSaveAsDlg", {"Spiel speichern als ...", "Save game as ..."},
-                 QRect(8, 68, 145, 154)) {
+                 QRect(8, 68, 145, 154)) {}
+
+void TSaveAsDlg::AddControls() {
     Label4 = AddCaption(8, 12);
     FileEdit = new QLineEdit(GroupBox1);
     FileEdit->setGeometry(8, 28, 145, 20);

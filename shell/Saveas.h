@@ -12,11 +12,14 @@ class TSaveAsDlg : public FileWindow {
 public:
     TSaveAsDlg();
 
-    QLabel* Label4;  // over the name field
-    QLineEdit* FileEdit;  // the name to save under, in the folder shown
+    QLabel* Label4 = nullptr;  // over the name field
+    QLineEdit* FileEdit = nullptr;  // the name to save under, in the folder shown
 
     // Fills in the current game's name, ready to be typed over.
     void FormActivate() override;
+
+protected:
+    void AddControls() override;
 };
 
 extern TSaveAsDlg* SaveAsDlg;

@@ -11,12 +11,17 @@ TSplash::TSplash() : SceneWindow(200, 150, false) {
     bm = surface();
     bm->canvas.Create(200, 150, qRgb(0x1e, 0x15, 0x0e));
     bm->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { Click(); };
-    // The timer is never restarted: the splash goes at its first tick after
-    // being shown, which may be at once when the player took long to get here.
+    // The splash goes at the first tick of a 3-second beat that began with
+    // the window, which may be at once when the player took long to get
+    // here. The timer fires only for that one tick: a tick passed while the
+    // splash was hidden is counted, not waited for, so the game at rest
+    // never wakes up for it.
     Timer1 = new QTimer(this);
-    Timer1->setInterval(3000);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Click(); });
-    Timer1->start();
+    made_.start();
+    Timer1->start(TickMs);
 }
 
 void TSplash::ShowModal() { RunModal(this); }
@@ -33,6 +38,7 @@ void TSplash::Click() {
 }
 
 void TSplash::showEvent(QShowEvent* event) {
+    if (!Timer1->isActive()) Timer1->start(int(TickMs - made_.elapsed() % TickMs));
     Activate();
     CentreOnScreen(this);
     SceneWindow::showEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 // The splash window: the title picture, borderless in the middle of the
 // screen, until a click or the next tick of its timer.
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "platform/SceneWindow.h"
@@ -16,13 +17,17 @@ public:
     void ShowModal();
 
     PaintBox* bm;     // the picture, the whole window
-    QTimer* Timer1;   // 3000 ms, running from the window's creation on
+    QTimer* Timer1;   // the next tick of a 3000-ms beat begun at the window's creation
 
     void Activate();  // loads the picture
     void Click();     // a click anywhere or a tick: the splash goes
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    static constexpr int TickMs = 3000;
+    QElapsedTimer made_;
 };
 
 extern TSplash* Splash;

@@ -33,9 +33,9 @@ QString StartPictureError(const QString& path, PictureFault fault, int minWidth,
     return Text(texts::OutOfMemory) + '\n' + path + ": " + Reason(fault, minWidth, minHeight);
 }
 
-bool LoadStartPicture(Picture& picture, const char* file, int minWidth, int minHeight) {
+bool LoadStartPicture(Picture& picture, const char* file, int minWidth, int minHeight, Decoding when) {
     const QString path = QString::fromStdString(ProgramDir + file);
-    const PictureFault fault = picture.LoadBmpAtLeast(path, minWidth, minHeight);
+    const PictureFault fault = picture.LoadBmpAtLeast(path, minWidth, minHeight, when);
     if (fault == PictureFault::None) return true;
     const QString text = StartPictureError(path, fault, minWidth, minHeight);
     std::fprintf(stderr, "Tarnwick: %s\n", text.toLocal8Bit().constData());

@@ -11,7 +11,8 @@ namespace tarnwick {
 // Loads ProgramDir + file, which must cover at least minWidth x minHeight.
 // On a fault shows the error box, writes the same to standard error and
 // returns false.
-bool LoadStartPicture(Picture& picture, const char* file, int minWidth, int minHeight);
+bool LoadStartPicture(Picture& picture, const char* file, int minWidth, int minHeight,
+                      Decoding when = Decoding::Now);
 
 // The error box's text: the game's own line, then the file and its fault.
 QString StartPictureError(const QString& path, PictureFault fault, int minWidth, int minHeight);

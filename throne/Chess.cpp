@@ -57,8 +57,9 @@ TChessWin::TChessWin() : SceneWindow(400, 300, true) {
 }
 
 bool TChessWin::FormCreate() {
-    const bool loaded = LoadStartPicture(ThronePicture, "b3.bmp", 400, 300) &&
-                        LoadStartPicture(PiecesPicture, "b8.bmp", 960, 320);
+    // Only checked now; decoded the first time the room is drawn.
+    const bool loaded = LoadStartPicture(ThronePicture, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
+                        LoadStartPicture(PiecesPicture, "b8.bmp", 960, 320, Decoding::AtFirstUse);
     if (!loaded) return false;
     CarrySaveArea.Create(BoxSize, BoxSize);
     SeedGameRandomFromClock();

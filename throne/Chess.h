@@ -15,7 +15,8 @@ class TChessWin : public SceneWindow {
 public:
     TChessWin();
 
-    // Loads the throne-room and pieces pictures; false when one is missing
+    // Checks the throne-room and pieces pictures (decoded at their first
+    // use); false when one is missing
     // and the program must end (the error box has then been shown).
     bool FormCreate();
     // The entry message, then the room itself: 1 when left with OKBtn after

@@ -1,12 +1,14 @@
 // The clip player against the real story clip and against damaged copies
 // of it: every frame decodes, playing runs to the end and starts over, and
-// nothing that is not a clip brings it down.
+// nothing that is not a clip brings it down; nor does a clip module that
+// is missing or broken.
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
 #include "platform/ClipPlayer.h"
+#include "platform/GameModule.h"
 
 using namespace tarnwick;
 
@@ -58,6 +60,7 @@ private slots:
     void initTestCase() {
         QVERIFY(folder_.isValid());
         display_.resize(240, 148);
+        SetGameModuleFolder(PROGRAM_DIR);
     }
 
     void theStoryClipDecodesFrameByFrame() {
@@ -140,6 +143,33 @@ private slots:
         player.Play();
         QVERIFY(!player.IsPlaying());
         QVERIFY(!player.Open(folder_.path() + "/missing.avi"));
+    }
+
+    void withoutAWorkingClipModuleNoClipOpens_data() {
+        QTest::addColumn<QByteArray>("module");  // empty: none at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a library") << Garbage(16 * 1024, 5);
+        QTest::newRow("cut short") << ReadAll(PROGRAM_DIR "tarnwick_clip.so").left(4096);
+        // A library, but not the clip module: the sound module under its name.
+        QTest::newRow("another module") << ReadAll(PROGRAM_DIR "tarnwick_sound.so");
+    }
+
+    void withoutAWorkingClipModuleNoClipOpens() {
+        QFETCH(QByteArray, module);
+        QTemporaryDir modules;
+        QVERIFY(modules.isValid());
+        if (!module.isEmpty()) QVERIFY(WriteAll(modules.path() + "/tarnwick_clip.so", module));
+        SetGameModuleFolder(modules.path());
+        ClipPlayer player(&display_);
+        const bool opened = player.Open(RealClip);
+        SetGameModuleFolder(PROGRAM_DIR);
+        QVERIFY(!opened);
+        QVERIFY(!player.IsOpen());
+        QVERIFY(!player.Step());
+        player.Play();
+        QVERIFY(!player.IsPlaying());
+        // The module where it belongs: the same player opens the clip.
+        QVERIFY(player.Open(RealClip));
     }
 
     void aDamagedClipEndsQuietlyWhereTheDamageBegins_data() {

@@ -6,6 +6,7 @@
 
 #include "pages/Help.h"
 #include "pages/Intro.h"
+#include "platform/GameModule.h"
 #include "shell/GameState.h"
 
 using namespace tarnwick;
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     const QString out = argc > 1 ? QString(argv[1]) : QString(".");
     QDir().mkpath(out);
     ProgramDir = PROGRAM_DIR;
+    SetGameModuleFolder(PROGRAM_DIR);
 
     TIntroWin intro;
     intro.FormCreate();

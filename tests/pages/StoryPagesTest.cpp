@@ -1,12 +1,13 @@
 // The story window on the offscreen platform: leafing through the nine
 // pages, the texts and pictures of each, and the clip on page 4, with the
-// real clip, without it, and with a broken one.
+// real clip, without it, with a broken one, and without a clip module.
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <set>
 
 #include "pages/Intro.h"
+#include "platform/GameModule.h"
 #include "platform/SceneWindow.h"
 #include "shell/GameState.h"
 
@@ -64,6 +65,7 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(folder_.isValid());
+        SetGameModuleFolder(PROGRAM_DIR);
         SetModalScript([this](QDialog* window) {
             shownOnPage_ = static_cast<TIntroWin*>(window)->StoryPage;
             return ModalDone;
@@ -143,6 +145,9 @@ private slots:
     void withoutAClipPageFourShowsOnlyItsText() {
         QFETCH(QString, clip);
         Create(clip);
+        // A missing file is known at once; a broken one when its page comes.
+        QCOMPARE(intro_->ClipFailed, clip == "missing");
+        GoTo(4);
         QVERIFY(intro_->ClipFailed);
         for (int page = 1; page <= 9; ++page) {
             GoTo(page);
@@ -153,6 +158,40 @@ private slots:
         intro_->Panel1Click();
         QVERIFY(!intro_->MediaPlayer1->IsPlaying());
         QCOMPARE(intro_->StoryPage, 4);
+    }
+
+    void withoutTheClipModulePageFourShowsOnlyItsText_data() {
+        QTest::addColumn<QByteArray>("module");  // empty: none at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("broken") << QByteArray("\x7f" "ELF but nothing a loader could use");
+    }
+
+    void withoutTheClipModulePageFourShowsOnlyItsText() {
+        QFETCH(QByteArray, module);
+        QTemporaryDir modules;
+        QVERIFY(modules.isValid());
+        if (!module.isEmpty()) {
+            QFile file(modules.path() + "/tarnwick_clip.so");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(module);
+        }
+        SetGameModuleFolder(modules.path());
+        Create();
+        QVERIFY(!intro_->ClipFailed);  // the clip file is there
+        GoTo(4);
+        SetGameModuleFolder(PROGRAM_DIR);
+        QVERIFY(intro_->ClipFailed);
+        QVERIFY(intro_->Panel1->isHidden());
+        QCOMPARE(ShownLabels(), PageLabels[4]);
+        // No frame is drawn for a clip that is not there: the page is its picture.
+        QCOMPARE(intro_->surface()->canvas.Image(), PagePicture("b7.bmp"));
+        intro_->Panel1Click();
+        QVERIFY(!intro_->MediaPlayer1->IsPlaying());
+        // Once failed, always failed: the module is not looked for again.
+        GoTo(5);
+        GoTo(4);
+        QVERIFY(intro_->Panel1->isHidden());
+        QVERIFY(!intro_->MediaPlayer1->IsOpen());
     }
 
     void everyShowingStartsOnPageOneInTheLanguageOfTheMoment() {

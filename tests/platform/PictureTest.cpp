@@ -1,5 +1,13 @@
 // The raster operations every sprite, mask and scroll is built from.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/Picture.h"
 
@@ -95,6 +103,86 @@ TEST(Picture, LinesLeaveOutTheirEndPointAndFillsAreClipped) {
     OutlineRect(q, 1, 1, 3, 3, 0xffff0000);
     EXPECT_EQ(q.PixelAt(3, 3), 0xffff0000u);
     EXPECT_EQ(q.PixelAt(2, 2), Black);  // the inside is left alone
+}
+
+TEST(Picture, PixelsAreMadeAtTheirFirstUse) {
+    Picture p;
+    p.Create(400, 300, 0xff123456);
+    EXPECT_FALSE(p.HasPixels());
+    EXPECT_FALSE(p.IsEmpty());
+    EXPECT_EQ(p.Width(), 400);
+    EXPECT_EQ(p.Height(), 300);
+    const Picture& seen = p;
+    EXPECT_EQ(seen.PixelAt(399, 299), 0xff123456u);  // also through a const picture
+    EXPECT_TRUE(p.HasPixels());
+
+    // Drawn into before anything else: the colour is there around the drawing.
+    Picture target;
+    target.Create(3, 1, 0xff0000ffu);
+    CopyRect(target, 1, 0, p, 0, 0, 1, 1);
+    EXPECT_EQ(target.PixelAt(0, 0), 0xff0000ffu);
+    EXPECT_EQ(target.PixelAt(1, 0), 0xff123456u);
+}
+
+class PictureFile : public ::testing::Test {
+protected:
+    std::string Path(const char* name) const {
+        return (std::filesystem::temp_directory_path() /
+                ("tarnwick_picture_" + std::to_string(::getpid()) + "_" + name))
+            .string();
+    }
+    QString Write(const char* name, const QByteArray& bytes) {
+        const std::string path = Path(name);
+        written_.push_back(path);
+        std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
+        return QString::fromStdString(path);
+    }
+    static QByteArray Bmp(int w, int h, QRgb colour) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        return bytes;
+    }
+    void TearDown() override {
+        for (const auto& path : written_) std::remove(path.c_str());
+    }
+    std::vector<std::string> written_;
+};
+
+TEST_F(PictureFile, AFileCheckedAtOnceIsDecodedAtItsFirstUse) {
+    const QString path = Write("good.bmp", Bmp(64, 48, 0xff00ff00));
+    Picture p;
+    ASSERT_TRUE(p.LoadBmpOnFirstUse(path));
+    EXPECT_FALSE(p.HasPixels());
+    EXPECT_EQ(p.Width(), 64);
+    EXPECT_EQ(p.Height(), 48);
+    EXPECT_EQ(p.PixelAt(63, 47), 0xff00ff00u);
+    EXPECT_TRUE(p.HasPixels());
+}
+
+TEST_F(PictureFile, WhatIsNoPictureIsTurnedAwayAtTheCheck) {
+    Picture p;
+    EXPECT_FALSE(p.LoadBmpOnFirstUse("/nonexistent/b1.bmp"));
+    EXPECT_FALSE(p.LoadBmpOnFirstUse(Write("text.bmp", "BM but no picture at all")));
+    EXPECT_FALSE(p.LoadBmpOnFirstUse(Write("empty.bmp", QByteArray())));
+    EXPECT_TRUE(p.IsEmpty());
+}
+
+TEST_F(PictureFile, AFileThatGoesBadBeforeItsFirstUseGivesABlackPicture) {
+    const QByteArray good = Bmp(64, 48, 0xffff0000);
+    const QString path = Write("later.bmp", good);
+    Picture cut, replaced;
+    ASSERT_TRUE(cut.LoadBmpOnFirstUse(path));
+    ASSERT_TRUE(replaced.LoadBmpOnFirstUse(path));
+    Write("later.bmp", good.left(200));
+    EXPECT_EQ(cut.PixelAt(10, 40), 0xff000000u);
+    EXPECT_EQ(cut.Width(), 64);
+    Write("later.bmp", Bmp(8, 8, 0xffffffff));  // another size than checked
+    EXPECT_EQ(replaced.PixelAt(63, 47), 0xff000000u);
+    EXPECT_EQ(replaced.Height(), 48);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
@@ -197,6 +198,8 @@ private slots:
         clock.start();
         splash->ShowModal();
         QVERIFY2(clock.elapsed() > 2700 && clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        // Gone, it never wakes the game again.
+        QVERIFY(!splash->Timer1->isActive());
 
         // Shown after a long wait (the language question): the timer was
         // not restarted, so the splash goes at the next tick, well before
@@ -207,6 +210,14 @@ private slots:
         splash->ShowModal();
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!splash->isVisible());
+        QVERIFY(!splash->Timer1->isActive());
+
+        // Never shown: its timer has fired once, and only once.
+        splash = std::make_unique<TSplash>();
+        QSignalSpy ticks(splash->Timer1, &QTimer::timeout);
+        QTest::qWait(3400);
+        QCOMPARE(ticks.count(), 1);
+        QVERIFY(!splash->Timer1->isActive());
     }
 
     // The button with the keyboard focus shows a dotted frame of dark ink

@@ -1,0 +1,25 @@
+#include "platform/LazyCuePlayer.h"
+
+#include "platform/GameModule.h"
+
+namespace tarnwick {
+
+LazyCuePlayer::LazyCuePlayer() = default;
+LazyCuePlayer::~LazyCuePlayer() = default;
+
+void LazyCuePlayer::Stop() {
+    // Nothing can be playing before the first cue was heard.
+    if (player_) player_->Stop();
+}
+
+void LazyCuePlayer::Play(int cue, const std::string& waveFile) {
+    if (!tried_) {
+        tried_ = true;
+        auto make = reinterpret_cast<MakeCuePlayerFunction>(
+            GameModuleSymbol(SoundModuleName, MakeCuePlayerSymbol));
+        if (make) player_.reset(make());
+    }
+    if (player_) player_->Play(cue, waveFile);
+}
+
+}  // namespace tarnwick
