@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "DragRoomTesting.h"
-#include "JumpGraph.h"
+#include "AlterationSolver.h"
 #include "riddles/AlterationRules.h"
 
 namespace tarnwick {
@@ -24,47 +24,10 @@ AlterationRules Room(int level) { return testing::AtLevel<AlterationRules>(level
 using testing::Accepted;
 Steps Move(AlterationRules& room, BoardCell from, std::optional<BoardCell> to) { return testing::Drag(room, from, to); }
 
-// A position as one number, two bits a field.
-std::uint32_t Pack(const std::vector<int>& values) {
-    std::uint32_t key = 0;
-    for (int value : values) key = key << 2 | (value == G ? 1 : value == Y ? 2 : 0);
-    return key;
-}
-
-// Breadth-first over every position reachable by accepted jumps; the
-// shortest solution as (from, to) fields, empty if there is none.
 std::vector<std::pair<int, int>> ShortestSolution(int level) {
-    AlterationRules room = Room(level);
-    const auto landings = testing::JumpGraph(room, G);
-    using Position = std::vector<int>;
-    struct Step {
-        Position before;
-        std::pair<int, int> jump;
-    };
-    const Position start = room.Values();
-    std::unordered_map<std::uint32_t, Step> cameFrom{{Pack(start), {}}};
-    std::queue<Position> queue;
-    queue.push(start);
-    while (!queue.empty()) {
-        const Position position = queue.front();
-        queue.pop();
-        room.SetValues(position);
-        if (room.IsSolved()) {
-            std::vector<std::pair<int, int>> path;
-            for (Position p = position; p != start; p = cameFrom.at(Pack(p)).before)
-                path.insert(path.begin(), cameFrom.at(Pack(p)).jump);
-            std::printf("level %d: solved in %zu moves; %zu positions seen\n", level, path.size(), cameFrom.size());
-            return path;
-        }
-        for (int from = 0; from < static_cast<int>(position.size()); ++from)
-            for (int to : landings[from]) {
-                if (position[from] == 0 || position[to] != 0) continue;
-                Position next = position;
-                std::swap(next[from], next[to]);
-                if (cameFrom.try_emplace(Pack(next), Step{position, {from, to}}).second) queue.push(next);
-            }
-    }
-    return {};
+    const auto path = testing::AlterationSolution(Room(level));
+    std::printf("level %d: solved in %zu moves\n", level, path.size());
+    return path;
 }
 
 TEST(AlterationRules, EveryLevelIsSolvedInSixteenMoves) {

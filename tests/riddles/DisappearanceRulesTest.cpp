@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DisappearanceSolver.h"
 #include "DragRoomTesting.h"
 #include "riddles/DisappearanceRules.h"
 
@@ -24,27 +25,7 @@ Steps Move(DisappearanceRules& room, BoardCell from, std::optional<BoardCell> to
     return testing::Drag(room, from, to);
 }
 
-BoardCell At(int field) { return {field % Size, field / Size}; }
-
-// Depth-first over accepted jumps, never twice into a position known to be
-// lost; the jumps of the first solution found go into `path`.
-bool Solve(DisappearanceRules& room, std::set<std::vector<int>>& lost, std::vector<int>& path) {
-    const std::vector<int> position = room.Values();
-    if (room.IsSolved()) return true;
-    if (lost.count(position)) return false;
-    for (int from = 0; from < Size * Size; ++from)
-        for (int to = 0; to < Size * Size; ++to) {
-            if (position[from] == 0 || position[to] != 0) continue;
-            // A refused drop leaves the position as it was.
-            if (!Accepted(Move(room, At(from), At(to)))) continue;
-            path.push_back(from * 100 + to);
-            if (Solve(room, lost, path)) return true;
-            path.pop_back();
-            room.SetValues(position);
-        }
-    lost.insert(position);
-    return false;
-}
+using testing::SolveDisappearance;
 
 TEST(DisappearanceRules, EveryLevelEndsWithTheYellowBallAloneInTheCentre) {
     const int balls[] = {9, 9, 10};
@@ -52,7 +33,7 @@ TEST(DisappearanceRules, EveryLevelEndsWithTheYellowBallAloneInTheCentre) {
         DisappearanceRules room = Room(level);
         std::set<std::vector<int>> lost;
         std::vector<int> path;
-        ASSERT_TRUE(Solve(room, lost, path)) << "level " << level;
+        ASSERT_TRUE(SolveDisappearance(room, lost, path)) << "level " << level;
         std::printf("level %d: solved in %zu jumps; %zu lost positions seen\n", level, path.size(), lost.size());
         // Every jump takes one ball away, and one is left.
         EXPECT_EQ(static_cast<int>(path.size()), balls[level - 1] - 1);

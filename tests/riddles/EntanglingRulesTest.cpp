@@ -2,13 +2,12 @@
 // and a search proving that every level can be solved.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstdio>
-#include <queue>
 #include <string>
-#include <unordered_map>
 
+#include "EntanglingSolver.h"
 #include "riddles/EntanglingRules.h"
 
 namespace tarnwick {
@@ -60,36 +59,19 @@ bool RedAndBlueShareADiagonal(const Position& p) {
     return false;
 }
 
-std::uint64_t Key(const Position& position) {
-    std::uint64_t key = 0;
-    for (int value : position) key = key * 3 + (value == 0 ? 0 : value == R ? 1 : 2);
-    return key;
-}
-
-// Breadth-first over every position reachable by accepted drops; the length
-// of the shortest solution, -1 if there is none.
+// The length of the shortest solution, -1 if there is none; no position
+// reachable by accepted drops puts red and blue on one diagonal.
 int ShortestSolution(int level) {
-    int shortest = -1;
     Room room(level);
-    std::unordered_map<std::uint64_t, int> depth{{Key(room.Get()), 0}};
-    std::queue<Position> queue;
-    queue.push(room.Get());
-    while (!queue.empty()) {
-        const Position position = queue.front();
-        queue.pop();
-        const int d = depth[Key(position)];
+    const testing::EntanglingSearch search = testing::SearchEntangling(room);
+    for (const std::vector<int>& values : search.reachable) {
+        Position position{};
+        std::copy(values.begin(), values.end(), position.begin());
         EXPECT_FALSE(RedAndBlueShareADiagonal(position));
-        room.Set(position);
-        if (room.IsSolved() && shortest < 0) shortest = d;
-        for (int from = 0; from < Fields; ++from)
-            for (int to = 0; to < Fields && position[from] != 0; ++to) {
-                room.Set(position);
-                if (!room.Move(Room::At(from), Room::At(to))) continue;
-                if (depth.emplace(Key(room.Get()), d + 1).second) queue.push(room.Get());
-            }
     }
+    const int shortest = search.solved ? static_cast<int>(search.solution.size()) : -1;
     std::printf("level %d: solved in %d moves; %zu positions reachable\n", level, shortest,
-                depth.size());
+                search.reachable.size());
     return shortest;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "SayingsSolver.h"
 #include "riddles/SayingsRules.h"
 
 namespace tarnwick {
@@ -15,15 +16,7 @@ const int German = 1;
 
 BoardPoint At(BoardCell cell) { return {cell, 16, 16}; }
 
-// The field showing letter number n.
-BoardCell FieldOf(const SayingsRules& room, int n) {
-    const BoardGeometry& g = room.Geometry();
-    for (int r = 0; r < g.rows; ++r)
-        for (int c = 0; c < g.columns; ++c)
-            if (room.LetterNumber({c, r}) == n) return {c, r};
-    ADD_FAILURE() << "no field shows letter " << n;
-    return {};
-}
+using testing::FieldOf;
 
 TEST(SayingsRules, ClickingInTheOrderOfTheGridSpellsTheSayingInBothLanguages) {
     const int cells[] = {0, 36, 49, 56};

@@ -11,10 +11,14 @@
 
 #include "riddles/LonelinessRules.h"
 #include "riddles/RestrictionRules.h"
+#include "ScatteredBallsSolver.h"
 #include "support/FakeTime.h"
 
 namespace tarnwick {
 namespace {
+
+using testing::BallsOf;
+using testing::SolvedPosition;
 
 // Puts balls on exactly these fields and nowhere else.
 void Place(BallBoardRules& rules, const std::vector<BoardCell>& balls) {
@@ -24,61 +28,18 @@ void Place(BallBoardRules& rules, const std::vector<BoardCell>& balls) {
     rules.SetValues(values);
 }
 
-std::vector<BoardCell> BallsOf(const BallBoardRules& rules) {
-    std::vector<BoardCell> balls;
-    const BoardGeometry& g = rules.Geometry();
-    for (int r = 0; r < g.rows; ++r)
-        for (int c = 0; c < g.columns; ++c)
-            if (rules.Cell({c, r}) != 0) balls.push_back({c, r});
-    return balls;
-}
-
-// Fills rows from `row` on with `perRow` balls each, columns from `first`
-// on, backing out of every partial board the rules already judge crowded
-// (a line with too many balls stays too full whatever is added).
-bool Spread(BallBoardRules& rules, std::vector<int>& values, int perRow, int row, int first, int left) {
-    const int n = rules.Geometry().columns;
-    if (row == n) return true;
-    if (left == 0) return Spread(rules, values, perRow, row + 1, 0, perRow);
-    for (int c = first; c < n; ++c) {
-        values[row * n + c] = 1;
-        rules.SetValues(values);
-        if (rules.IsSolved() && Spread(rules, values, perRow, row, c + 1, left - 1)) return true;
-        values[row * n + c] = 0;
-    }
-    return false;
-}
-
-// A position of the level's board that the rules call solved.
-std::vector<BoardCell> SolvedPosition(BallBoardRules& rules, int perRow) {
-    const int n = rules.Geometry().columns;
-    std::vector<int> values(static_cast<std::size_t>(n * n), 0);
-    EXPECT_TRUE(Spread(rules, values, perRow, 0, 0, perRow));
-    return BallsOf(rules);
-}
-
-// Drags every ball off the goal onto a free goal field; returns the number
-// of accepted drops it took, -1 when a drop was refused or the room was not
-// solved at the end.
+// Plays the placement moves into the goal; the number of accepted drops it
+// took, -1 when a drop was refused or the room was not solved at the end.
 int PlayInto(BallBoardRules& rules, const std::vector<BoardCell>& goal) {
-    std::vector<BoardCell> strays, free;
-    for (BoardCell ball : BallsOf(rules))
-        if (std::find(goal.begin(), goal.end(), ball) == goal.end()) strays.push_back(ball);
-    for (BoardCell field : goal)
-        if (rules.Cell(field) == 0) free.push_back(field);
-    if (strays.size() != free.size()) return -1;
-    // A deal that happens to be solved still needs one move to be judged.
-    if (strays.empty()) {
-        strays.push_back(goal.front());
-        free.push_back(goal.front());
-    }
+    const auto moves = testing::PlacementMoves(rules, goal);
+    if (!moves) return -1;
     Steps last;
-    for (std::size_t i = 0; i < strays.size(); ++i) {
-        if (rules.Lift(strays[i]) == 0) return -1;
-        last = rules.Drop(free[i]);
+    for (const auto& [from, to] : *moves) {
+        if (rules.Lift(from) == 0) return -1;
+        last = rules.Drop(to);
         if (last.front() != steps::PlayCue(CueAccepted)) return -1;
     }
-    return last.back() == steps::Judge() && rules.Judge() == Verdict::Solved ? static_cast<int>(strays.size()) : -1;
+    return last.back() == steps::Judge() && rules.Judge() == Verdict::Solved ? static_cast<int>(moves->size()) : -1;
 }
 
 // 200 seeded deals of every level: each has `perRow` balls for every row

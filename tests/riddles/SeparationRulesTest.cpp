@@ -11,60 +11,24 @@
 #include <set>
 #include <unordered_set>
 
+#include "SeparationSolver.h"
 #include "riddles/SeparationRules.h"
 
 namespace tarnwick {
 namespace {
 
-using Edge = SeparationRules::Edge;
-// A division of the board: per field, row by row, the number of its part.
-using Division = std::vector<int>;
-
-// The divisions the room was made with, part letters row by row.
-const std::map<int, std::vector<std::vector<const char*>>> MadeWith{
-    {1, {{"AAAB", "CABB", "CCDB", "CDDD"}, {"ABBB", "ABCC", "AADC", "DDDC"}}},
-    {2, {{"AABBBB", "AABCBB", "ABBCCC", "AAADDC", "DDADCC", "DDDDCC"}}},
-    {3,
-     {{"AAAAAAAB", "CCCCCCAB", "CDDDDCAB", "CDBBDCAB", "CDBACCAB", "CDBAAAAB", "CDBBBBBB", "CDDDDDDD"}}},
-};
-
-// The same division however its parts are named: numbered by first field.
-Division Numbered(const Division& parts) {
-    std::map<int, int> number;
-    Division numbered;
-    for (int p : parts) numbered.push_back(number.emplace(p, static_cast<int>(number.size())).first->second);
-    return numbered;
-}
-
-Division FromMap(const std::vector<const char*>& rows) {
-    Division parts;
-    for (const char* row : rows)
-        for (const char* p = row; *p; ++p) parts.push_back(*p);
-    return Numbered(parts);
-}
-
-std::set<Division> MadeDivisions(int level) {
-    std::set<Division> made;
-    for (const auto& map : MadeWith.at(level)) made.insert(FromMap(map));
-    return made;
-}
-
-// A click just inside a field, beside one of its edges.
-BoardPoint Beside(Edge edge) { return edge.right ? BoardPoint{edge.cell, 31, 16} : BoardPoint{edge.cell, 16, 31}; }
+using testing::Beside;
+using testing::Division;
+using testing::Edge;
+using testing::FromMap;
+using testing::MadeDivisions;
+using testing::MadeWith;
+using testing::Numbered;
 
 // Lays the level out afresh and cuts every line between two parts.
 void Cut(SeparationRules& room, int level, const Division& parts) {
     room.InitLevel(level);
-    const int n = room.Size();
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            const int here = parts[static_cast<std::size_t>(r * n + c)];
-            if (c + 1 < n && parts[static_cast<std::size_t>(r * n + c + 1)] != here)
-                room.Click(Beside({{c, r}, true}));
-            if (r + 1 < n && parts[static_cast<std::size_t>((r + 1) * n + c)] != here)
-                room.Click(Beside({{c, r}, false}));
-        }
-    }
+    for (const BoardPoint& click : testing::CutClicks(room.Size(), parts)) room.Click(click);
 }
 
 bool Solves(int level, const Division& parts) {
