@@ -10,6 +10,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/WaveCuePlayer.h"
+#include "platform/WindowRoles.h"
 #include "riddles/Riddle1.h"
 #include "platform/Cues.h"
 #include "shell/Infodlg.h"
@@ -68,6 +69,7 @@ private:
 int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& started) {
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
+    NameWindowsForTheDesktop(app);
     GameSound sound;
     GameWindows windows;
 

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "shell/RegularFile.h"
+
 namespace tarnwick {
 
 namespace {
@@ -32,8 +34,11 @@ bool SameName(const std::string& a, const std::string& b) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) { Load(); }
 
 void IniFile::Load() {
-    std::ifstream in(path_);
-    if (!in) return;
+    const auto text = ReadRegularFile(path_, MaxSettingsFileSize);
+    if (!text) return;
+    std::istringstream in(*text);
+    // An editor may have put a UTF-8 byte-order mark in front.
+    if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) in.seekg(3);
     std::string line, section;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <vector>
+
+#include "shell/RegularFile.h"
 
 namespace tarnwick {
 
@@ -85,12 +85,10 @@ void ApplyRecord(const SavedGame& g, LabyrinthState& s, int& reservedWord, bool 
 }
 
 std::optional<SavedGame> ReadSavedGameFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::uint8_t buffer[SavedGameSize];
-    in.read(reinterpret_cast<char*>(buffer), SavedGameSize);
-    if (static_cast<std::size_t>(in.gcount()) < SavedGameSize) return std::nullopt;
-    auto game = DecodeSavedGame(buffer, SavedGameSize);
+    // A saved game is one record, no more and no less.
+    const auto bytes = ReadRegularFile(path, SavedGameSize);
+    if (!bytes || bytes->size() != SavedGameSize) return std::nullopt;
+    auto game = DecodeSavedGame(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
     if (!game || !IsPlayable(*game)) return std::nullopt;
     return game;
 }
