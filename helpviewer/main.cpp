@@ -65,8 +65,9 @@ int main(int argc, char* argv[]) {
             QTextStream out(stdout);
             out << window.Report() << '\n';
             if (parser.isSet(game)) {
-                const QRect at = window.geometry();
-                out << "at: " << at.x() << ',' << at.y() << ' ' << at.width() << 'x' << at.height() << '\n';
+                const QPoint at = window.frameGeometry().topLeft();
+                out << "at: " << at.x() << ',' << at.y() << ' ' << window.width() << 'x' << window.height()
+                    << '\n';
             }
             if (found) out << "top: " << window.TopLines(2).join(QStringLiteral(" | ")) << '\n';
         }

@@ -9,6 +9,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
+#include "platform/WindowRoles.h"
 #include "shell/GameState.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
@@ -206,6 +207,17 @@ private slots:
         splash->ShowModal();
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!splash->isVisible());
+    }
+
+    void everyWindowTellsTheDesktopWhichSceneItIs() {
+        NameWindowsForTheDesktop(*qApp);
+        auto tongue = std::make_unique<TTongueDlg>();
+        tongue->show();
+        QCOMPARE(tongue->windowRole(), QString("TTongueDlg"));
+        tongue->hide();
+        QWidget nameless;
+        nameless.show();
+        QCOMPARE(nameless.windowRole(), QString());
     }
 };
 
