@@ -3,13 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/RegularFile.h"
+
 namespace tarnwick {
 
 Picture::Picture(int width, int height) { Create(width, height); }
 
 bool Picture::LoadBmp(const QString& path) {
+    // Only a regular file of a picture's size is read: a FIFO or a device
+    // put in place of a picture must not hold the game up.
+    const auto bytes = ReadRegularFile(path.toStdString(), MaxPictureFileSize);
+    if (!bytes) return false;
     QImage loaded;
-    if (!loaded.load(path, "BMP")) return false;
+    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()),
+                             "BMP"))
+        return false;
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
     return !image_.isNull();
 }

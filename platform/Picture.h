@@ -4,8 +4,13 @@
 // way sprites and masks are laid over one another.
 #include <QImage>
 #include <QString>
+#include <cstddef>
 
 namespace tarnwick {
+
+// The game's largest picture is under a megabyte; a file far beyond that
+// is no picture of ours and is not read.
+constexpr std::size_t MaxPictureFileSize = 32 * 1024 * 1024;
 
 enum class RasterOp { Copy, And, Or };
 
@@ -14,7 +19,8 @@ public:
     Picture() = default;
     Picture(int width, int height);
 
-    bool LoadBmp(const QString& path);  // false when the file cannot be read
+    // False when the file cannot be read, is no regular file or is too large.
+    bool LoadBmp(const QString& path);
     void Create(int width, int height, QRgb fill = 0xff000000);
     bool IsEmpty() const { return image_.isNull(); }
     int Width() const { return image_.width(); }

@@ -5,10 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
-#include "shell/RegularFile.h"
+#include "platform/RegularFile.h"
 
 namespace tarnwick {
 
@@ -125,15 +124,7 @@ bool IniFile::Save() const {
         }
         first = false;
     }
-    const std::string temp = path_ + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        if (!out) return false;
-        out << text.str();
-        out.flush();
-        if (!out) return false;
-    }
-    return std::rename(temp.c_str(), path_.c_str()) == 0;
+    return ReplaceRegularFile(path_, text.str());
 }
 
 }  // namespace tarnwick

@@ -1,9 +1,6 @@
 #include "shell/SavedGame.h"
 
-#include <cstdio>
-#include <fstream>
-
-#include "shell/RegularFile.h"
+#include "platform/RegularFile.h"
 
 namespace tarnwick {
 
@@ -95,23 +92,7 @@ std::optional<SavedGame> ReadSavedGameFile(const std::string& path) {
 
 bool WriteSavedGameFile(const std::string& path, const SavedGame& game) {
     const auto bytes = EncodeSavedGame(game);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceRegularFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace tarnwick

@@ -5,17 +5,7 @@
 // with the settings and game it can use and the defaults for the rest.
 // A new case is one line of the table.
 #include <QtTest>
-#include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <mutex>
 #include <optional>
-#include <sys/stat.h>
-#include <thread>
 
 #include "platform/System.h"
 #include "shell/GameState.h"
@@ -23,64 +13,13 @@
 #include "shell/Main.h"
 #include "shell/SavedGame.h"
 #include "support/GameRig.h"
+#include "support/OddFiles.h"
 
 using namespace tarnwick;
-namespace fs = std::filesystem;
 
 namespace {
 
-// Ends the whole test run when a start-up does not come back in time: a
-// start that hangs would otherwise hang the test suite with it.
-class Watchdog {
-public:
-    Watchdog(const char* what, std::chrono::seconds limit) : thread_([this, what, limit] {
-        std::unique_lock lock(mutex_);
-        if (!done_cv_.wait_for(lock, limit, [this] { return done_; })) {
-            std::fprintf(stderr, "FAIL: %s did not return within %lld s\n", what,
-                         static_cast<long long>(limit.count()));
-            std::fflush(stderr);
-            std::_Exit(1);
-        }
-    }) {}
-    ~Watchdog() {
-        {
-            const std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        done_cv_.notify_one();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable done_cv_;
-    bool done_ = false;
-    std::thread thread_;
-};
-
-using Maker = std::function<void(const fs::path&)>;
-
-// What can lie where a file is expected.
-void Fifo(const fs::path& at) { QVERIFY(::mkfifo(at.c_str(), 0600) == 0); }
-Maker LinkTo(const char* target) {
-    return [target](const fs::path& at) { fs::create_symlink(target, at); };
-}
-void Folder(const fs::path& at) { fs::create_directories(at); }
-void LinkLoop(const fs::path& at) {
-    fs::create_symlink(at.string() + ".b", at);
-    fs::create_symlink(at, at.string() + ".b");
-}
-void WriteFile(const fs::path& at, const std::string& bytes) {
-    std::ofstream out(at, std::ios::binary);
-    out << bytes;
-}
-// A file of the given size, mostly holes, so that it costs no disk.
-Maker Sparse(std::uintmax_t size, std::string start = "") {
-    return [size, start](const fs::path& at) {
-        WriteFile(at, start);
-        fs::resize_file(at, size);
-    };
-}
+using namespace tarnwick::testing;
 
 // The settings of a returning player whose last game lies at `game`.
 std::string Settings(const fs::path& game, const std::string& left = "100", const std::string& top = "80") {

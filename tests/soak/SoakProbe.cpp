@@ -4,6 +4,8 @@
 //                             id x y width height pid role class name
 //   soak_probe ping ID MS     exit 0 when the client of window ID answers a
 //                             _NET_WM_PING within MS milliseconds, 1 if not
+//   soak_probe close ID       asks window ID to close, as a window manager's
+//                             close box does (WM_DELETE_WINDOW)
 //
 // A client blocked in a wait or a loop does not answer the ping; the X
 // server itself still does, which is why the game is pinged, not queried.
@@ -73,6 +75,25 @@ int ListWindows(Display* display) {
     return 0;
 }
 
+void SendProtocol(Display* display, Window window, Atom protocol, long data) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(protocol);
+    event.xclient.data.l[1] = data;
+    event.xclient.data.l[2] = static_cast<long>(window);
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+int Close(Display* display, Window window) {
+    SendProtocol(display, window, XInternAtom(display, "WM_DELETE_WINDOW", False), CurrentTime);
+    XSync(display, False);
+    return 0;
+}
+
 int Ping(Display* display, Window window, int milliseconds) {
     const Window root = DefaultRootWindow(display);
     // Clients answer on the root window, to those that watch its structure.
@@ -80,16 +101,7 @@ int Ping(Display* display, Window window, int milliseconds) {
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
     const long token = static_cast<long>(std::chrono::steady_clock::now().time_since_epoch().count() & 0x7fffffff);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = protocols;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(ping);
-    event.xclient.data.l[1] = token;
-    event.xclient.data.l[2] = static_cast<long>(window);
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
+    SendProtocol(display, window, ping, token);
 
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
@@ -121,8 +133,10 @@ int main(int argc, char* argv[]) {
         result = ListWindows(display);
     } else if (argc == 4 && std::strcmp(argv[1], "ping") == 0) {
         result = Ping(display, std::strtoul(argv[2], nullptr, 0), std::atoi(argv[3]));
+    } else if (argc == 3 && std::strcmp(argv[1], "close") == 0) {
+        result = Close(display, std::strtoul(argv[2], nullptr, 0));
     } else {
-        std::fprintf(stderr, "usage: soak_probe windows | soak_probe ping WINDOW MS\n");
+        std::fprintf(stderr, "usage: soak_probe windows | ping WINDOW MS | close WINDOW\n");
     }
     XCloseDisplay(display);
     return result;

@@ -110,6 +110,9 @@ class Display:
     def send(self, words):
         subprocess.run(["xdotool"] + words, env=self.env(), capture_output=True, timeout=30)
 
+    def close_window(self, window):
+        subprocess.run([self.probe, "close", str(window)], env=self.env(), capture_output=True, timeout=20)
+
     def close(self):
         self.server.terminate()
         try:
@@ -167,8 +170,12 @@ class Player:
     def within(self, x0, x1, y0, y1, button=1, count=1):
         return self.click(self.rng.randint(x0, x1), self.rng.randint(y0, y1), button, count)
 
+    def close(self):
+        """The close box or Alt+F4 of a window manager."""
+        return ["@close"], "close"
+
     def common(self, w, h):
-        return [(6, lambda: self.within(0, w - 1, 0, h - 1, 3)), (6, self.key),
+        return [(6, lambda: self.within(0, w - 1, 0, h - 1, 3)), (6, self.key), (0.5, self.close),
                 (2, lambda: self.within(0, w - 1, 0, h - 1, 1, 2)),
                 (2, lambda: self.drag(self.rng.randrange(w), self.rng.randrange(h),
                                       self.rng.randrange(w), self.rng.randrange(h)))]
@@ -245,7 +252,9 @@ class Player:
         elif role == "TChessWin":
             choices = self.throne(w, h)
         elif role in ("TSaveAsDlg", "TLoadDlg"):
-            choices = self.file_window(w, h, role == "TSaveAsDlg")
+            choices = self.file_window(w, h, role == "TSaveAsDlg") + [(2, self.close)]
+        elif role.startswith("tarnwick-help"):
+            choices = self.small(w, h) + [(20, self.close)]
         else:
             choices = self.small(w, h)
         return self.pick(choices)
@@ -269,6 +278,7 @@ class Soak:
         self.findings = []
         self.warnings = collections.Counter()
         self.last = collections.deque(maxlen=25)
+        self.round_inputs = []
         self.game = None
         self.sandbox_program()
 
@@ -341,7 +351,10 @@ class Soak:
         keep = os.path.join(self.out, "finding%d" % (len(self.findings) + 1))
         shutil.copytree(home, keep, ignore=shutil.ignore_patterns("run"), symlinks=True)
         shutil.copy(log, keep)
-        text = [what, "  round %d, saved game and settings kept in %s" % (self.rounds, keep),
+        with open(os.path.join(keep, "inputs.txt"), "w") as f:
+            f.write("".join("%7.1fs  %-12s %s\n" % item for item in self.round_inputs))
+        text = [what, "  round %d (seed %d), its saved game, settings, output and every input kept in %s"
+                % (self.rounds, self.args.seed, keep),
                 "  last inputs (window, input):"]
         text += ["    %7.1fs  %-12s %s" % item for item in self.last]
         self.findings.append("\n".join(text))
@@ -393,6 +406,8 @@ class Soak:
             self.game = subprocess.Popen([self.program], env=self.game_env(display, home), cwd=home,
                                          stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
         seen = set()
+        self.last.clear()
+        self.round_inputs = []
         main = None
         last_answer = time.monotonic()
         next_ping = last_answer + PING_EVERY
@@ -443,11 +458,14 @@ class Soak:
                     if door and name == "TRiddle%dWin" % door:
                         self.rooms_opened[door] += 1
             words, label = self.player.next_input(role, target["w"], target["h"])
-            words = self.to_screen(words, target)
-            display.send(words)
+            if words == ["@close"]:
+                display.close_window(target["id"])
+            else:
+                display.send(self.to_screen(words, target))
             self.inputs += 1
             self.visits[role] += 1
             self.last.append((time.monotonic() - started, role, label))
+            self.round_inputs.append(self.last[-1])
             time.sleep(self.rng.choice([0.02, 0.05, 0.1, 0.2, 0.4]))
         if problem is None and self.game.poll() is None:
             # One last look: the game must still answer before it is stopped.

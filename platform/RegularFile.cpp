@@ -1,7 +1,8 @@
-#include "shell/RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +50,28 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
     }
     if (bytes.size() > limit) return std::nullopt;
     return bytes;
+}
+
+bool ReplaceRegularFile(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp";
+    // A stale temporary file, or a FIFO someone put there, is cleared first:
+    // the new one is made afresh and never opened through a link.
+    std::remove(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t put = 0;
+    while (put < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + put, bytes.size() - put);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        put += static_cast<std::size_t>(n);
+    }
+    const bool written = ::close(fd) == 0 && put == bytes.size();
+    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tarnwick
