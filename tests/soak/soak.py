@@ -91,8 +91,12 @@ class Display:
         return dict(os.environ, DISPLAY=self.name)
 
     def windows(self):
-        out = subprocess.run([self.probe, "windows"], env=self.env(), capture_output=True,
-                             text=True, timeout=20).stdout
+        # Window names come in whatever encoding their client chose.
+        try:
+            out = subprocess.run([self.probe, "windows"], env=self.env(), capture_output=True,
+                                 timeout=20).stdout.decode("utf-8", errors="replace")
+        except subprocess.TimeoutExpired:  # a busy display: look again next time
+            return []
         found = []
         for line in out.splitlines():
             parts = line.split(" ", 8)
@@ -104,8 +108,11 @@ class Display:
         return found
 
     def ping(self, window, ms):
-        return subprocess.run([self.probe, "ping", str(window), str(ms)], env=self.env(),
-                              capture_output=True, timeout=ms / 1000 + 20).returncode == 0
+        try:
+            return subprocess.run([self.probe, "ping", str(window), str(ms)], env=self.env(),
+                                  capture_output=True, timeout=ms / 1000 + 20).returncode == 0
+        except subprocess.TimeoutExpired:
+            return False
 
     def send(self, words):
         subprocess.run(["xdotool"] + words, env=self.env(), capture_output=True, timeout=30)
@@ -373,6 +380,12 @@ class Soak:
         at = match.start()
         return content[max(0, at - 200):at + 2500]
 
+    @staticmethod
+    def display_was_lost(log, display):
+        with open(log, errors="replace") as f:
+            refused = "could not connect to display" in f.read()
+        return refused and display.server.poll() is None
+
     def stop_game(self):
         if self.game and self.game.poll() is None:
             try:
@@ -476,7 +489,12 @@ class Soak:
         report = self.scan_log(log)
         if report:
             problem = (problem + "\n" if problem else "") + "sanitizer report (%s):\n%s" % (scene, report)
-        if problem:
+        if problem and not report and self.display_was_lost(log, display):
+            # The display refused the game's connection: a fault of the
+            # machine the soak runs on, told apart from the game's own.
+            self.lost_rounds += 1
+            print("soak: round %d lost: the game could not reach the display" % self.rounds, flush=True)
+        elif problem:
             self.finding(problem, home, log)
         shutil.rmtree(home, ignore_errors=True)
 
@@ -519,6 +537,8 @@ class Soak:
                  "  riddle rooms entered: %s" % (", ".join(map(str, rooms)) or "none"),
                  "  throne room entered: %s" % ("yes" if self.entered["TChessWin"] else "no"),
                  "  figure put on doors: " + ", ".join("%d" % d for d in sorted(self.doors_tried))]
+        if self.lost_rounds:
+            lines.append("  rounds lost because the game could not reach the display: %d" % self.lost_rounds)
         if silent:
             lines.append("  doors whose riddle window never opened: " + ", ".join(map(str, silent)))
         if self.warnings:
