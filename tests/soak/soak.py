@@ -286,6 +286,7 @@ class Soak:
         self.warnings = collections.Counter()
         self.last = collections.deque(maxlen=25)
         self.round_inputs = []
+        self.lost_rounds = 0
         self.game = None
         self.sandbox_program()
 
