@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QProcess>
+#include <QWidget>
 
+#include "platform/SceneWindow.h"
 #include "platform/System.h"
 
 namespace tarnwick {
@@ -51,8 +53,22 @@ void ShowHelpTopic(const std::string& file, const std::string& topic) {
     EndViewer();
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(QString::fromStdString(ProgramFolder() + HelpViewerProgram));
-    process->setArguments({QStringLiteral("--listen"), QString::fromStdString(file),
-                           QString::fromStdString(topic)});
+    QStringList arguments{QStringLiteral("--listen")};
+    if (const QWidget* game = MainWindow()) {
+        // The viewer keeps clear of the game's tool bar ("Panel1" on top).
+        const QRect frame = game->frameGeometry();
+        const QWidget* toolBar = game->findChild<QWidget*>("Panel1", Qt::FindDirectChildrenOnly);
+        const int toolBarBottom = game->mapToGlobal(QPoint(0, toolBar ? toolBar->height() : 0)).y();
+        arguments << QStringLiteral("--game")
+                  << QStringLiteral("%1,%2,%3,%4,%5")
+                         .arg(frame.x())
+                         .arg(frame.y())
+                         .arg(frame.width())
+                         .arg(frame.height())
+                         .arg(toolBarBottom);
+    }
+    arguments << QString::fromStdString(file) << QString::fromStdString(topic);
+    process->setArguments(arguments);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     // A viewer that cannot be started shows nothing; the game goes on.

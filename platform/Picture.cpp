@@ -10,18 +10,35 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "platform/RegularFile.h"
+
 namespace tarnwick {
 
 Picture::Picture(int width, int height) { Create(width, height); }
 
-bool Picture::LoadBmp(const QString& path) {
+namespace {
+// Only a regular file of a picture's size is read: a FIFO or a device put in
+// place of a picture must not hold the game up. A null image when it cannot
+// be read or is no BMP picture.
+QImage DecodeBmp(const QString& path) {
+    const auto bytes = ReadRegularFile(path.toStdString(), MaxPictureFileSize);
+    if (!bytes) return {};
     QImage loaded;
-    if (!loaded.load(path, "BMP")) return false;
-    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()),
+                             "BMP"))
+        return {};
+    return loaded.convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+bool Picture::LoadBmp(const QString& path) {
+    QImage loaded = DecodeBmp(path);
+    if (loaded.isNull()) return false;
+    image_ = std::move(loaded);
     pendingFile_.clear();
     width_ = image_.width();
     height_ = image_.height();
-    return !image_.isNull();
+    return true;
 }
 
 PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minHeight, Decoding when) {
@@ -57,9 +74,8 @@ void Picture::Create(int width, int height, QRgb fill) {
 void Picture::MakePixels() const {
     if (!image_.isNull() || width_ <= 0 || height_ <= 0) return;
     if (!pendingFile_.isEmpty()) {
-        QImage loaded;
-        if (loaded.load(pendingFile_, "BMP") && loaded.size() == QSize(width_, height_))
-            image_ = loaded.convertToFormat(QImage::Format_RGB32);
+        QImage loaded = DecodeBmp(pendingFile_);
+        if (loaded.size() == QSize(width_, height_)) image_ = std::move(loaded);
         pendingFile_.clear();
         if (!image_.isNull()) return;
     }

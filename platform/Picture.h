@@ -7,8 +7,13 @@
 // player never opens never holds its surfaces or its decoded pictures.
 #include <QImage>
 #include <QString>
+#include <cstddef>
 
 namespace tarnwick {
+
+// The game's largest picture is under a megabyte; a file far beyond that
+// is no picture of ours and is not read.
+constexpr std::size_t MaxPictureFileSize = 32 * 1024 * 1024;
 
 enum class RasterOp { Copy, And, Or };
 
@@ -22,7 +27,8 @@ public:
     Picture() = default;
     Picture(int width, int height);
 
-    // Decodes the file now; false when it cannot be read.
+    // Decodes the file now; false when it cannot be read, is no regular file
+    // or is too large.
     bool LoadBmp(const QString& path);
     // Takes a BMP file that must cover at least minWidth x minHeight, decoded
     // now or at the pixels' first use (only its header is read now); on a

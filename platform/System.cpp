@@ -8,12 +8,20 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <algorithm>
+#include <cstdint>
 
 namespace tarnwick {
 
 namespace {
 ErrorBoxScript errorBoxScript;
 std::string programFolder;
+
+// How much of the span [a, a + aLength) lies in [b, b + bLength).
+std::int64_t Overlap(std::int64_t a, std::int64_t aLength, std::int64_t b, std::int64_t bLength) {
+    return std::min(a + aLength, b + bLength) - std::max(a, b);
+}
+
 }  // namespace
 
 void SetProgramFolder(const std::string& folder) { programFolder = folder; }
@@ -79,10 +87,16 @@ int ScreenHeight() {
 
 bool OnSomeScreen(int left, int top, int width, int height) {
     // At least a good grip of the window (its top band) must be visible.
-    const QRect grip(left, top, width, std::min(height, 40));
+    // Positions come from the settings and may be any 32-bit value: the
+    // edges are worked out in 64 bits.
+    const std::int64_t gripWidth = std::max(width, 0), gripHeight = std::clamp(height, 0, 40);
+    const std::int64_t needWidth = std::min<std::int64_t>(gripWidth, 100);
+    const std::int64_t needHeight = std::min<std::int64_t>(gripHeight, 20);
     for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect seen = screen->geometry().intersected(grip);
-        if (seen.width() >= std::min(width, 100) && seen.height() >= std::min(grip.height(), 20))
+        const QRect area = screen->geometry();
+        const std::int64_t seenWidth = Overlap(left, gripWidth, area.x(), area.width());
+        const std::int64_t seenHeight = Overlap(top, gripHeight, area.y(), area.height());
+        if (seenWidth > 0 && seenHeight > 0 && seenWidth >= needWidth && seenHeight >= needHeight)
             return true;
     }
     return false;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/FocusFrameStyle.h"
+#include "platform/WindowRoles.h"
 #include "platform/WholeScale.h"
 #include "shell/GameWindows.h"
 #include "shell/Main.h"
@@ -16,6 +17,7 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     QApplication app(argc, argv);
     app.setApplicationName("Tarnwick");
     app.setDesktopFileName("org.tarnwick.Tarnwick");  // its menu entry and icon
+    NameWindowsForTheDesktop(app);
     UseFocusFrameStyle();
     GameSound sound;
     GameWindows windows;

@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "platform/RegularFile.h"
 
 namespace tarnwick {
 
@@ -32,8 +33,11 @@ bool SameName(const std::string& a, const std::string& b) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) { Load(); }
 
 void IniFile::Load() {
-    std::ifstream in(path_);
-    if (!in) return;
+    const auto text = ReadRegularFile(path_, MaxSettingsFileSize);
+    if (!text) return;
+    std::istringstream in(*text);
+    // An editor may have put a UTF-8 byte-order mark in front.
+    if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) in.seekg(3);
     std::string line, section;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -120,15 +124,7 @@ bool IniFile::Save() const {
         }
         first = false;
     }
-    const std::string temp = path_ + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        if (!out) return false;
-        out << text.str();
-        out.flush();
-        if (!out) return false;
-    }
-    return std::rename(temp.c_str(), path_.c_str()) == 0;
+    return ReplaceRegularFile(path_, text.str());
 }
 
 }  // namespace tarnwick

@@ -1,10 +1,15 @@
 #pragma once
 // A small settings file of sections and keys, "key=value" per line.
 // Unknown sections and keys are kept as they were when the file is written.
+// A file that cannot be read (missing, no regular file, larger than
+// MaxSettingsFileSize) reads as empty: every value has its default.
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace tarnwick {
+
+constexpr std::size_t MaxSettingsFileSize = 1024 * 1024;
 
 class IniFile {
 public:

@@ -1,9 +1,6 @@
 #include "shell/SavedGame.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include "platform/RegularFile.h"
 
 namespace tarnwick {
 
@@ -85,35 +82,17 @@ void ApplyRecord(const SavedGame& g, LabyrinthState& s, int& reservedWord, bool 
 }
 
 std::optional<SavedGame> ReadSavedGameFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::uint8_t buffer[SavedGameSize];
-    in.read(reinterpret_cast<char*>(buffer), SavedGameSize);
-    if (static_cast<std::size_t>(in.gcount()) < SavedGameSize) return std::nullopt;
-    auto game = DecodeSavedGame(buffer, SavedGameSize);
+    // A saved game is one record, no more and no less.
+    const auto bytes = ReadRegularFile(path, SavedGameSize);
+    if (!bytes || bytes->size() != SavedGameSize) return std::nullopt;
+    auto game = DecodeSavedGame(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
     if (!game || !IsPlayable(*game)) return std::nullopt;
     return game;
 }
 
 bool WriteSavedGameFile(const std::string& path, const SavedGame& game) {
     const auto bytes = EncodeSavedGame(game);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceRegularFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace tarnwick

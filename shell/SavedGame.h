@@ -43,8 +43,9 @@ bool IsPlayable(const SavedGame& game);
 SavedGame RecordFromState(const LabyrinthState& state, int reservedWord, const bool doorOpen[14]);
 void ApplyRecord(const SavedGame& game, LabyrinthState& state, int& reservedWord, bool doorOpen[14]);
 
-// Reads a saved game from disk; nothing when the file cannot be opened,
-// is shorter than a record, or holds values the game cannot show.
+// Reads a saved game from disk; nothing when the file cannot be opened or
+// is no regular file, is not exactly one record long, or holds values the
+// game cannot show.
 std::optional<SavedGame> ReadSavedGameFile(const std::string& path);
 // Writes the record beside the target and renames it over the target, so
 // a failed save never destroys the previous one. Returns success.

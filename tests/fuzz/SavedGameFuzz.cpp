@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(out);
     }
     const auto loaded = ReadSavedGameFile(ScratchFile());
-    Check(loaded.has_value() == (decoded && IsPlayable(*decoded)), "the loader refuses exactly the unplayable");
+    Check(loaded.has_value() == (size == SavedGameSize && IsPlayable(*decoded)),
+          "the loader takes exactly one playable record");
     if (!loaded) return 0;
 
     // An accepted record survives the game state and a save unchanged.

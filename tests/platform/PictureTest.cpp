@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "platform/Picture.h"
+#include "support/OddFiles.h"
 
 namespace tarnwick {
 namespace {
@@ -183,6 +186,40 @@ TEST_F(PictureFile, AFileThatGoesBadBeforeItsFirstUseGivesABlackPicture) {
     Write("later.bmp", Bmp(8, 8, 0xffffffff));  // another size than checked
     EXPECT_EQ(replaced.PixelAt(63, 47), 0xff000000u);
     EXPECT_EQ(replaced.Height(), 48);
+}
+
+TEST(Picture, OnlyAPictureSizedRegularFileIsRead) {
+    using namespace testing;
+    const fs::path dir = fs::temp_directory_path() / ("tarnwick-pictures-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Picture small = Filled(3, 2, 0xff102030);
+    ASSERT_TRUE(small.Image().save(QString::fromStdString((dir / "good.bmp").string()), "BMP"));
+
+    const struct {
+        const char* name;
+        Maker make;
+    } odd[] = {
+        {"FIFO", Fifo},
+        {"link to /dev/zero", LinkTo("/dev/zero")},
+        {"link to /dev/urandom", LinkTo("/dev/urandom")},
+        {"folder", Folder},
+        {"looping link", LinkLoop},
+        {"huge", Sparse(MaxPictureFileSize + 1, "BM")},
+        {"empty", Sparse(0)},
+    };
+    int n = 0;
+    for (const auto& c : odd) {
+        const fs::path at = dir / ("odd" + std::to_string(++n) + ".bmp");
+        c.make(at);
+        Picture picture = Filled(1, 1, 0xff000000);
+        const Watchdog watchdog(std::string("loading a picture that is a ") + c.name, std::chrono::seconds(20));
+        EXPECT_FALSE(picture.LoadBmp(QString::fromStdString(at.string()))) << c.name;
+    }
+    Picture picture;
+    ASSERT_TRUE(picture.LoadBmp(QString::fromStdString((dir / "good.bmp").string())));
+    EXPECT_EQ(picture.PixelAt(2, 1), 0xff102030u);
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "shell/IniFile.h"
 #include "shell/SavedGame.h"
+#include "support/OddFiles.h"
 
 namespace tarnwick {
 namespace {
@@ -129,6 +130,26 @@ TEST(SavedGameFile, AFailedSaveKeepsThePreviousOne) {
     EXPECT_FALSE(WriteSavedGameFile(blocked, SampleGame()));
     EXPECT_FALSE(WriteSavedGameFile((dir / "no" / "such" / "dir.htk").string(), SampleGame()));
     EXPECT_TRUE(ReadSavedGameFile(file));
+    fs::remove_all(dir);
+}
+
+TEST(SavedGameFile, WhatLiesInTheWayOfTheTemporaryFileNeitherStopsNorLeaks) {
+    using namespace testing;
+    const fs::path dir = TempDir("inway");
+    const std::string file = (dir / "game.htk").string();
+    const fs::path elsewhere = dir / "elsewhere";
+    WriteFile(elsewhere, "keep");
+    const Maker inTheWay[] = {Fifo, LinkTo(elsewhere.string()), Sparse(5000), LinkLoop};
+    for (const auto& make : inTheWay) {
+        make(file + ".tmp");
+        const Watchdog watchdog("saving past an odd temporary file", std::chrono::seconds(20));
+        ASSERT_TRUE(WriteSavedGameFile(file, SampleGame()));
+        EXPECT_EQ(fs::file_size(file), SavedGameSize);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(file + ".tmp")));
+        fs::remove(file + ".tmp.b");
+    }
+    std::ifstream in(elsewhere);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
     fs::remove_all(dir);
 }
 

@@ -1,9 +1,11 @@
 // The help viewer program, run offscreen: what it shows for a file and a
 // topic, and how the game starts, switches and ends it.
 #include <QProcess>
+#include <QScreen>
 #include <QtTest>
 #include <csignal>
 
+#include "helpviewer/Placement.h"
 #include "platform/HelpViewer.h"
 #include "platform/System.h"
 
@@ -86,6 +88,53 @@ private slots:
         QCOMPARE(HelpViewerProcessId(), qint64(0));
         QVERIFY(!Alive(second));
         CloseHelpViewer();  // nothing left to close
+    }
+
+    // The viewer is 560 x 620; the game's window 594 x 410 with its tool
+    // bar 33 lines under its top.
+    void theViewerOpensBesideTheGameOrClearOfItsToolBar_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("game");
+        QTest::addColumn<QRect>("viewer");
+        const QRect wide(0, 0, 1920, 1080), small(0, 0, 1024, 768);
+        QTest::newRow("room on the right") << wide << QRect(100, 100, 594, 410) << QRect(702, 100, 560, 620);
+        QTest::newRow("room on the left only") << wide << QRect(1300, 100, 594, 410) << QRect(732, 100, 560, 620);
+        QTest::newRow("beside, kept on the screen") << wide << QRect(100, 600, 594, 410)
+                                                    << QRect(702, 460, 560, 620);
+        QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << QRect(2020, 100, 594, 410)
+                                       << QRect(2622, 100, 560, 620);
+        QTest::newRow("no room: over the middle, below the tool bar")
+            << small << QRect(215, 179, 594, 410) << QRect(232, 212, 560, 556);
+        QTest::newRow("game at the top left") << small << QRect(0, 0, 594, 410) << QRect(17, 33, 560, 620);
+        QTest::newRow("game partly off the screen") << small << QRect(-400, 100, 594, 410)
+                                                    << QRect(202, 100, 560, 620);
+        QTest::newRow("game low on the screen: the page must fit")
+            << small << QRect(200, 600, 594, 410) << QRect(217, 148, 560, 620);
+    }
+
+    void theViewerOpensBesideTheGameOrClearOfItsToolBar() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, game);
+        QFETCH(QRect, viewer);
+        QCOMPARE(tarnwick_help::PlaceBesideGame(game, game.y() + 33, screen, QSize(560, 620)), viewer);
+    }
+
+    void theGameTellsTheViewerWhereItIs() {
+        QRect game;
+        int toolBar = 0;
+        QVERIFY(tarnwick_help::ParseGamePlace("10,-20,594,410,13", game, toolBar));
+        QCOMPARE(game, QRect(10, -20, 594, 410));
+        QCOMPARE(toolBar, 13);
+        for (const char* bad : {"", "1,2,3,4", "1,2,3,4,5,6", "a,2,3,4,5", "1,2,0,4,5", "1,2,3,99999999999,5"})
+            QVERIFY2(!tarnwick_help::ParseGamePlace(bad, game, toolBar), bad);
+
+        // The viewer runs on the same (offscreen) screen as this test.
+        const Run run = RunViewer({"--game", "100,50,594,410,83", PROGRAM_DIR "TARN1.HLP", "The_game"});
+        QCOMPARE(run.code, 0);
+        const QRect at = tarnwick_help::PlaceBesideGame(
+            QRect(100, 50, 594, 410), 83, QGuiApplication::primaryScreen()->availableGeometry(), QSize(560, 620));
+        const QString expected = QString("at: %1,%2 %3x%4\n").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
+        QVERIFY2(run.out.contains(expected), qPrintable(run.out + " expected " + expected));
     }
 
     void aViewerThatCannotStartIsNoHarm() {

@@ -11,6 +11,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
+#include "platform/WindowRoles.h"
 #include "shell/GameState.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
@@ -243,6 +244,17 @@ private slots:
             QCOMPARE(inkOnRing(other), 0);
         }
         tongue_->hide();
+    }
+
+    void everyWindowTellsTheDesktopWhichSceneItIs() {
+        NameWindowsForTheDesktop(*qApp);
+        auto tongue = std::make_unique<TTongueDlg>();
+        tongue->show();
+        QCOMPARE(tongue->windowRole(), QString("TTongueDlg"));
+        tongue->hide();
+        QWidget nameless;
+        nameless.show();
+        QCOMPARE(nameless.windowRole(), QString());
     }
 };
 
