@@ -1,5 +1,6 @@
 #include "platform/ClipPlayer.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QWidget>
 
@@ -59,6 +60,9 @@ ClipPlayer::~ClipPlayer() = default;
 
 bool ClipPlayer::Open(const QString& path) {
     Close();
+    // Only a regular file: a FIFO or a device in the clip's place must not
+    // hold the story up.
+    if (!QFileInfo(path).isFile()) return false;
     decoder_ = MakeDecoder();
     if (!decoder_ || !decoder_->Open(path.toLocal8Bit().constData()) || !Step() || !Rewind()) {
         Close();

@@ -1,6 +1,7 @@
 #include "platform/LazyCuePlayer.h"
 
 #include "platform/GameModule.h"
+#include "platform/RegularFile.h"
 
 namespace tarnwick {
 
@@ -19,7 +20,9 @@ void LazyCuePlayer::Play(int cue, const std::string& waveFile) {
             GameModuleSymbol(SoundModuleName, MakeCuePlayerSymbol));
         if (make) player_.reset(make());
     }
-    if (player_) player_->Play(cue, waveFile);
+    // A wave file is only handed on when it is a regular file: a FIFO or a
+    // device in its place plays nothing, as a missing file does.
+    if (player_ && IsRegularFile(waveFile)) player_->Play(cue, waveFile);
 }
 
 }  // namespace tarnwick

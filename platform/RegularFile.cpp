@@ -29,6 +29,11 @@ private:
 
 }  // namespace
 
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
     const OpenFile file(path);
     if (file.fd() < 0) return std::nullopt;

@@ -10,6 +10,9 @@
 
 namespace tarnwick {
 
+// Whether the path names a regular file (following links), without opening it.
+bool IsRegularFile(const std::string& path);
+
 // The file's bytes; nothing when it cannot be opened, is not a regular
 // file, or holds more than `limit` bytes.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "platform/ClipPlayer.h"
 #include "platform/GameModule.h"
@@ -143,6 +144,16 @@ private slots:
         player.Play();
         QVERIFY(!player.IsPlaying());
         QVERIFY(!player.Open(folder_.path() + "/missing.avi"));
+    }
+
+    // A FIFO with no writer in the clip's place would block the story page
+    // for ever if it were opened.
+    void aFifoInTheClipsPlaceIsNoClip() {
+        const QByteArray fifo = (folder_.path() + "/fifo.avi").toLocal8Bit();
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        ClipPlayer player(&display_);
+        QVERIFY(!player.Open(QString::fromLocal8Bit(fifo)));
+        QVERIFY(!player.IsOpen());
     }
 
     void withoutAWorkingClipModuleNoClipOpens_data() {

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/Picture.h"
+#include "platform/RegularFile.h"
 #include "support/OddFiles.h"
 
 namespace tarnwick {
@@ -215,7 +216,12 @@ TEST(Picture, OnlyAPictureSizedRegularFileIsRead) {
         Picture picture = Filled(1, 1, 0xff000000);
         const Watchdog watchdog(std::string("loading a picture that is a ") + c.name, std::chrono::seconds(20));
         EXPECT_FALSE(picture.LoadBmp(QString::fromStdString(at.string()))) << c.name;
+        // Nor is it taken to be decoded later, nor handed on as a sound.
+        EXPECT_FALSE(picture.LoadBmpOnFirstUse(QString::fromStdString(at.string()))) << c.name;
+        if (std::string(c.name) != "huge" && std::string(c.name) != "empty")
+            EXPECT_FALSE(IsRegularFile(at.string())) << c.name;
     }
+    EXPECT_TRUE(IsRegularFile((dir / "good.bmp").string()));
     Picture picture;
     ASSERT_TRUE(picture.LoadBmp(QString::fromStdString((dir / "good.bmp").string())));
     EXPECT_EQ(picture.PixelAt(2, 1), 0xff102030u);
