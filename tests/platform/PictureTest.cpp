@@ -218,8 +218,9 @@ TEST(Picture, OnlyAPictureSizedRegularFileIsRead) {
         EXPECT_FALSE(picture.LoadBmp(QString::fromStdString(at.string()))) << c.name;
         // Nor is it taken to be decoded later, nor handed on as a sound.
         EXPECT_FALSE(picture.LoadBmpOnFirstUse(QString::fromStdString(at.string()))) << c.name;
-        if (std::string(c.name) != "huge" && std::string(c.name) != "empty")
+        if (std::string(c.name) != "huge" && std::string(c.name) != "empty") {
             EXPECT_FALSE(IsRegularFile(at.string())) << c.name;
+        }
     }
     EXPECT_TRUE(IsRegularFile((dir / "good.bmp").string()));
     Picture picture;
