@@ -3,19 +3,33 @@
 #include "data/art/GlyphIcons.h"
 
 #include <QImageReader>
+#include <QPixmapCache>
 #include <QPixmap>
 
 namespace tarnwick_art {
 
+namespace {
+// A glyph picture, decoded once: the same glyph serves many buttons (every
+// riddle room has the same three). Kept in Qt's pixmap cache, which lives
+// and goes with the application.
+QPixmap CachedGlyph(const QString &path) {
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap)) return pixmap;
+    pixmap.load(path);
+    if (!pixmap.isNull()) QPixmapCache::insert(path, pixmap);
+    return pixmap;
+}
+}  // namespace
+
 QIcon GlyphIcon(const QString &path) {
     QIcon icon;
-    QPixmap plain(path);
+    QPixmap plain = CachedGlyph(path);
     if (plain.isNull()) return icon;
     plain.setDevicePixelRatio(1);
     icon.addPixmap(plain);
     QString twicePath = path;
     twicePath.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-    QPixmap twice(twicePath);
+    QPixmap twice = CachedGlyph(twicePath);
     if (!twice.isNull()) {
         twice.setDevicePixelRatio(2);
         icon.addPixmap(twice);
@@ -23,7 +37,10 @@ QIcon GlyphIcon(const QString &path) {
     return icon;
 }
 
-QSize GlyphSize(const QString &path) { return QImageReader(path).size(); }
+QSize GlyphSize(const QString &path) {
+    const QPixmap plain = CachedGlyph(path);
+    return plain.isNull() ? QImageReader(path).size() : plain.size();
+}
 
 QIcon GameIcon() {
     QIcon icon;
