@@ -22,6 +22,15 @@ Random& GameRandom() { return current ? *current : BuiltIn(); }
 
 void SetGameRandom(Random* random) { current = random; }
 
+Random& CurrentGameRandom() {
+    class Forwarder : public Random {
+    public:
+        int Next(int n) override { return GameRandom().Next(n); }
+    };
+    static Forwarder forwarder;
+    return forwarder;
+}
+
 void SeedGameRandomFromClock() {
     BuiltIn().Seed(static_cast<std::uint64_t>(
         std::chrono::steady_clock::now().time_since_epoch().count() ^

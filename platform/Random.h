@@ -27,6 +27,10 @@ private:
 Random& GameRandom();
 // Replaces the generator in use (nullptr puts the built-in one back).
 void SetGameRandom(Random* random);
+// A generator that draws from whichever one is in use at each draw: for
+// rules made once that deal again and again, so a generator put in later
+// (a test's) is the one they draw with.
+Random& CurrentGameRandom();
 // Seeds the built-in generator from the clock.
 void SeedGameRandomFromClock();
 

@@ -16,11 +16,11 @@ void DuelView::DrawBoard(RiddleCanvas& canvas) {
 void DuelView::DrawCell(RiddleCanvas& canvas, BoardCell cell) {
     const Pixel corner = rules_.Geometry().Corner(cell);
     canvas.RoomToWindow(corner.x, corner.y, BoardGeometry::CellSize, BoardGeometry::CellSize);
-    const DuelCell& field = rules_.Moment(moment_).At(cell);
+    const DuelCell& field = rules_.Moment(Moment()).At(cell);
     if (field.owner == ownNone) return;
     const Pixel gem = field.owner == ownPlayer ? PlayerGem : ComputerGem;
     for (int n = 0; n < field.count; ++n)
-        canvas.SpriteToWindow(GemSpot(corner, n), gem, GemMask, GemWidth, GemHeight);
+        canvas.DrawGem(GemSpot(corner, n), gem);
 }
 
 }  // namespace tarnwick

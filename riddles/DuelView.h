@@ -10,8 +10,7 @@ class DuelView : public RoomView {
 public:
     // Regions of the riddle picture.
     static constexpr Pixel TileSame{32, 256}, TileOther{32, 288};
-    static constexpr Pixel GemMask{287, 338}, PlayerGem{287, 328}, ComputerGem{287, 318};
-    static constexpr int GemWidth = 12, GemHeight = 10;
+    static constexpr Pixel PlayerGem = RiddleCanvas::TurquoiseGem, ComputerGem = RiddleCanvas::RedGem;
 
     explicit DuelView(const DuelRules& rules) : RoomView(rules), rules_(rules) {}
 
@@ -20,7 +19,6 @@ public:
     // Also clears a field's height below the board, where the fifth and
     // further gems of a field in the bottom row stand.
     void DrawBoard(RiddleCanvas& canvas) override;
-    void ShowFrame(int moment) override { moment_ = moment; }
 
     // Where gem n (0, 1, ...) of a field stands: two to a row, 13 pixels
     // between rows. A fifth gem stands below the field's square.
@@ -30,7 +28,6 @@ public:
 
 private:
     const DuelRules& rules_;
-    int moment_ = -1;
 };
 
 }  // namespace tarnwick

@@ -6,7 +6,7 @@
 namespace tarnwick {
 
 TRiddle3Win::TRiddle3Win()
-    : TRiddleWin(3, MakeRoom<VanishingFieldsView>(std::make_unique<KnightRules>(GameRandom()),
+    : TRiddleWin(3, MakeRoom<VanishingFieldsView>(std::make_unique<KnightRules>(CurrentGameRandom()),
                                                   VanishingFieldsView::Chequered({64, 256}, {128, 288}))) {}
 
 }  // namespace tarnwick

@@ -20,6 +20,13 @@ class RiddleCanvas {
 public:
     static constexpr int BallSize = 28;
     static constexpr Pixel BallMask{224, 320};
+    // The gems, 12 x 10 over one mask: the ordinary (red) one and the
+    // turquoise one.
+    static constexpr Pixel GemMask{287, 338};
+    static constexpr Pixel RedGem{287, 318};
+    static constexpr Pixel TurquoiseGem{287, 328};
+    static constexpr int GemWidth = 12;
+    static constexpr int GemHeight = 10;
 
     explicit RiddleCanvas(PaintBox& box) : box_(box) {}
     void Use(const RiddlePictures& pictures) { pictures_ = pictures; }
@@ -46,6 +53,8 @@ public:
     // Balls, centred on a window point: sprite column 0..7 of the riddle
     // picture over its mask.
     void DrawBall(int x, int y, int spriteColumn);
+    // A gem with its top-left corner at a window point.
+    void DrawGem(Pixel at, Pixel gem) { SpriteToWindow(at, gem, GemMask, GemWidth, GemHeight); }
     // The room background's 28 x 28 square at a ball's place.
     void EraseBall(int x, int y);
     // The drag save area: what lies under the ball in hand.

@@ -22,14 +22,16 @@ public:
     // What the room shows beside its board; nothing by default.
     virtual void DrawExtras(RiddleCanvas&) {}
     // Draw the room as it stood at a recorded moment of the last move
-    // (a Frame step), or as it stands now (-1, after every move); rooms
-    // that animate nothing ignore it.
-    virtual void ShowFrame(int /*moment*/) {}
+    // (a Frame step), or as it stands now (-1, after every move); views of
+    // rooms that record no moments never ask.
+    void ShowFrame(int moment) { moment_ = moment; }
     // The ball sprite column of a ball kind, for the ball in hand.
     virtual int SpriteColumn(int kind) const { return kind; }
 
 protected:
     const RoomRules& Rules() const { return rules_; }
+    // The moment of the last move to draw, or -1: the board as it stands.
+    int Moment() const { return moment_; }
     // The two squares of a chequered board, by whether column and row
     // have the same parity.
     static Pixel Chequer(BoardCell cell, Pixel sameParity, Pixel otherParity) {
@@ -47,6 +49,7 @@ protected:
 
 private:
     const RoomRules& rules_;
+    int moment_ = -1;
 };
 
 inline void RoomView::DrawBoard(RiddleCanvas& canvas) {

@@ -27,23 +27,20 @@ public:
     void DrawCell(RiddleCanvas& canvas, BoardCell cell) override {
         const Pixel corner = rules_.Geometry().Corner(cell);
         constexpr int size = BoardGeometry::CellSize;
-        if (!rules_.FieldThereAt(moment_, cell)) {
+        if (!rules_.FieldThereAt(Moment(), cell)) {
             canvas.RoomToWindow(corner.x, corner.y, size, size);
             return;
         }
         canvas.ArtToWindow(corner, square_(cell), size, size);
-        if (cell == rules_.BallAt(moment_)) {
+        if (cell == rules_.BallAt(Moment())) {
             const Pixel centre = rules_.Geometry().Centre(cell);
             canvas.DrawBall(centre.x, centre.y, BallColumn);
         }
     }
 
-    void ShowFrame(int moment) override { moment_ = moment; }
-
 private:
     const VanishingFieldsRules& rules_;
     SquareOf square_;
-    int moment_ = -1;
 };
 
 }  // namespace tarnwick

@@ -8,12 +8,9 @@ constexpr Pixel WhiteSquare{0, 256};
 constexpr Pixel EvenSquare{64, 256};
 constexpr Pixel OddSquare{128, 288};
 
-// The gems: one spot of 12 x 10 per move of the level, left to right.
-constexpr Pixel Gem{287, 318};
-constexpr Pixel TurquoiseGem{287, 328};
-constexpr Pixel GemMask{287, 338};
-constexpr int GemWidth = 12, GemHeight = 10;
+// The gems: one spot per move of the level, left to right.
 constexpr int GemRowLeft = 11, GemRowTop = 325;
+constexpr int GemWidth = RiddleCanvas::GemWidth, GemHeight = RiddleCanvas::GemHeight;
 
 constexpr QRgb Yellow = qRgb(255, 255, 0);
 constexpr QRgb Turquoise = qRgb(0, 255, 255);
@@ -45,7 +42,7 @@ void WanderingView::DrawGems(RiddleCanvas& canvas) {
             continue;
         }
         const bool turquoise = line && line->crossAt == n;
-        canvas.SpriteToWindow(spot, turquoise ? TurquoiseGem : Gem, GemMask, GemWidth, GemHeight);
+        canvas.DrawGem(spot, turquoise ? RiddleCanvas::TurquoiseGem : RiddleCanvas::RedGem);
     }
 }
 
