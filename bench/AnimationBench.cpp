@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <ctime>
 
-#include "labyrinth/Maze.h"
+#include "labyrinth/Corridors.h"
 #include "platform/Clock.h"
-#include "shell/GameProgram.h"
-#include "shell/GameState.h"
+#include "platform/LazyCuePlayer.h"
+#include "platform/Random.h"
+#include "platform/SceneWindow.h"
+#include "shell/GameWindows.h"
 #include "shell/Main.h"
-#include "shell/Msg.h"
-#include "shell/Yesno.h"
 
 using namespace tarnwick;
 
@@ -47,41 +47,47 @@ void Measure(const char* name, int runs, F&& f) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    TMainForm form;
-    if (!form.FormCreate()) return 1;
-    Tyesnodlg yesno;
-    yesnodlg = &yesno;
+    SystemClock clock;
+    SeededRandom dice(ClockSeed());
+    LazyCuePlayer sound;
+    GameWindows windows(clock, dice, sound);
+    if (!windows.MakeAll()) return 1;
+    // Every window the walk and the shifts might open answers at once.
+    SetModalScript([](QDialog*) { return ModalLeft; });
+    TMainForm& form = *windows.MainForm;
+    Game& game = windows.game;
+    form.FirstActivation = false;
     form.show();
-    form.Activate();
     app.processEvents();
     form.soundbtn->setChecked(false);
+    LabyrinthBox& box = *form.box;
 
     const int runs = 10;
-    Measure("baseline: 18 x BusyWait(20)", runs, [] {
-        for (int i = 0; i < 18; ++i) BusyWait(20);
+    Measure("baseline: 18 x BusyWait(20)", runs, [&] {
+        for (int i = 0; i < 18; ++i) clock.BusyWait(20);
     });
     Measure("animated shift (row 2)", runs, [&] {
-        form.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 27, 2 * 54 + 27);
+        box.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 27, 2 * 54 + 27);
     });
     Measure("animated shift (column 5)", runs, [&] {
-        form.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 5 * 54 + 27, 27);
+        box.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 5 * 54 + 27, 27);
     });
-    Measure("baseline: 9 x BusyWait(60)", runs, [] {
-        for (int i = 0; i < 9; ++i) BusyWait(60);
+    Measure("baseline: 9 x BusyWait(60)", runs, [&] {
+        for (int i = 0; i < 9; ++i) clock.BusyWait(60);
     });
     // Back and forth between the exit and the corridor beside it.
-    CopyGrid(form.Grid, TargetGrid);
-    form.PlayerCol = 1;
-    form.PlayerRow = 3;
+    CopyGrid(game.Grid, TargetGrid);
+    game.PlayerCol = 1;
+    game.PlayerRow = 3;
     form.update();
     app.processEvents();
     Measure("walk step", runs, [&] {
-        if (form.PlayerCol == 1) {
-            form.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 2 * 54 + 27, 3 * 54 + 27);
+        if (game.PlayerCol == 1) {
+            box.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 2 * 54 + 27, 3 * 54 + 27);
         } else {
-            form.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 1 * 54 + 27, 3 * 54 + 27);
+            box.boxMouseDown(Qt::LeftButton, Qt::NoModifier, 1 * 54 + 27, 3 * 54 + 27);
         }
     });
-    yesnodlg = nullptr;
+    SetModalScript({});
     return 0;
 }

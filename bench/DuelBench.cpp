@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "riddles/DuelComputer.h"
-#include "riddles/DuelRules.h"
+#include "riddles/duel/DuelComputer.h"
+#include "riddles/duel/DuelRules.h"
 #include "support/DuelPlayers.h"
 
 using namespace tarnwick;

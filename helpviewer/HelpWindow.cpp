@@ -5,7 +5,7 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-#include "data/art/GlyphIcons.h"
+#include "platform/Glyphs.h"
 
 namespace tarnwick_help {
 
@@ -32,7 +32,7 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow) {
 HelpWindow::HelpWindow() {
     setObjectName("HelpWindow");
     setWindowTitle(QStringLiteral("Tarnwick – Hilfe / Help"));
-    setWindowIcon(tarnwick_art::GameIcon());
+    setWindowIcon(tarnwick::GameIcon());
     resize(560, 620);
 
     bar_ = new QWidget(this);

@@ -1,42 +1,12 @@
 #pragma once
-// The palace cellar: 7 rows x 11 columns of corridor tiles, the wall ring
-// with its doors, exit and arrows, and the rules for shifting lines.
-// Plain data and functions; the main window draws it and feeds it clicks.
-#include <cstdint>
+// The rules of the palace cellar: which ways each tile kind opens, where
+// the doors and arrows lie in the wall ring, shifting a line and walking.
+// Plain data and functions; the labyrinth scene draws it and feeds it clicks.
+#include "state/Labyrinth.h"
 
 namespace tarnwick {
 
-constexpr int GridRows = 7;
-constexpr int GridCols = 11;
-
-// Direction codes, shared with the player's facing.
-enum Direction { East = 0, North = 1, West = 2, South = 3 };
-
-// Tile kinds 0..20 (see TargetGrid for the restored pattern).
-enum TileKind {
-    CorridorEW = 0, CorridorNS = 1,
-    BendNE = 2, BendNW = 3, BendSW = 4, BendSE = 5,
-    Crossing = 6,
-    JunctionNSW = 7, JunctionNEW = 8, JunctionNES = 9, JunctionESW = 10,
-    DoorTop = 11, DoorRight = 12, DoorLeft = 13, DoorBottom = 14,
-    ExitTile = 15,
-    ArrowTop = 16, ArrowLeft = 17, ArrowBottom = 18, ArrowRight = 19,
-    WallCorner = 20,
-};
-constexpr int TileKindCount = 21;
-
-using CorridorGrid = std::int32_t[GridRows][GridCols];
-
 extern const CorridorGrid TargetGrid;
-
-// The labyrinth's part of the game state.
-struct LabyrinthState {
-    CorridorGrid Grid = {};
-    std::int32_t PlayerCol = 0;
-    std::int32_t PlayerRow = 3;
-    std::int32_t PlayerFacing = East;
-    bool MazeRestored = false;
-};
 
 // Whether a tile kind has an opening towards the given direction.
 bool OpenTo(int kind, int direction);

@@ -1,24 +1,13 @@
 #pragma once
 // The congratulation when the corridors are back in their proper pattern.
-#include "platform/SceneWindow.h"
+#include "stage/TextScene.h"
 
 namespace tarnwick {
 
-class TMazeWin : public SceneWindow {
+class TMazeWin : public TextScene {
     Q_OBJECT
 public:
-    TMazeWin();
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* OKBtn;
-
-protected:
-    void FormShow();
-    void Paint();
-    void showEvent(QShowEvent* event) override;
+    explicit TMazeWin(const Stage& stage);
 };
-
-extern TMazeWin* MazeWin;
 
 }  // namespace tarnwick

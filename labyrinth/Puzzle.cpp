@@ -1,42 +1,42 @@
 #include "labyrinth/Puzzle.h"
 
-#include "riddles/RiddleWin.h"
-#include "platform/Cues.h"
-#include "shell/GameState.h"
-#include "shell/Main.h"
-#include "shell/Msg.h"
-#include "shell/StartPictures.h"
-#include "shell/Texts.h"
+#include "labyrinth/DoorRoomLayout.h"
+#include "riddles/frame/RiddleWin.h"
+#include "stage/StartPictures.h"
+#include "state/Cues.h"
+#include "state/Texts.h"
 #include "throne/ChessTable.h"
 
 namespace tarnwick {
 
-TPuzzleWin* PuzzleWin = nullptr;
-
 namespace {
-bool Inside(int x, int y, int left, int top, int right, int bottom) {
-    return left < x && x < right && top < y && y < bottom;
+
+using namespace door_room_art;
+
+// Strictly inside the rectangle moved by (dx, dy).
+bool Inside(int x, int y, const StoneRect& r, int dx = 0, int dy = 0) {
+    return r.x + dx < x && x < r.x + dx + r.w && r.y + dy < y && y < r.y + dy + r.h;
 }
+
 }  // namespace
 
-TPuzzleWin::TPuzzleWin() : SceneWindow(400, 300, false) {
+TPuzzleWin::TPuzzleWin(Stage& stage, const RiddleWindowTable& riddles)
+    : SceneWindow(RoomW, RoomH, false), stage_(stage), game_(stage.game), riddles_(riddles) {
     setObjectName("TPuzzleWin");
     surface()->OnPaint = [this] { Paint(); };
-    surface()->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-        Mousedown(x, y);
-    };
+    surface()->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { Mousedown(x, y); };
 }
 
 bool TPuzzleWin::FormCreate() {
     CentreOverMainWindow();
     // Only checked now; decoded the first time a room is drawn.
-    return LoadStartPicture(RoomPicture, "b1.bmp", 640, 315, Decoding::AtFirstUse);
+    return LoadStartPicture(game_, RoomPicture, "b1.bmp", Width, Height, Decoding::AtFirstUse);
 }
 
 void TPuzzleWin::ShowModal(int room) {
     Room = room;
     // Set at the opening only: coming back from a riddle or a message keeps it.
-    DoorState = DoorOpen[Room] ? 2 : 0;
+    DoorState = game_.DoorOpen[Room] ? 2 : 0;
     RunModal(this);
 }
 
@@ -48,61 +48,56 @@ void TPuzzleWin::showEvent(QShowEvent* event) {
 }
 
 void TPuzzleWin::Paint() {
-    CopyRect(surface()->canvas, 0, 0, RoomPicture, 0, 0, 400, 300);
+    CopyRect(surface()->canvas, 0, 0, RoomPicture, 0, 0, RoomW, RoomH);
     if (DoorState != 0) DrawOpenDoor();
     if (DoorState == 1) DrawPiece();
 }
 
 void TPuzzleWin::DrawOpenDoor() {
-    CopyRect(surface()->canvas, 150, 90, RoomPicture, 400, 0, 110, 180);
-    if (DoorState == 2) CopyRect(surface()->canvas, 163, 175, RoomPicture, 513, 0, 50, 50);
-    surface()->Flush(QRect(150, 90, 110, 180));
+    CopyRect(surface()->canvas, OpenDoorAtX, OpenDoorAtY, RoomPicture, OpenDoorX, OpenDoorY, OpenDoorW, OpenDoorH);
+    if (DoorState == 2) CopyRect(surface()->canvas, StonesAtX, StonesAtY, RoomPicture, StonesX, StonesY, StonesW, StonesH);
+    surface()->Flush(QRect(OpenDoorAtX, OpenDoorAtY, OpenDoorW, OpenDoorH));
 }
 
 void TPuzzleWin::DrawPiece() {
-    const int n = Room - 1;
-    CopyRect(surface()->canvas, 160, 185, RoomPicture, 400 + 60 * (n % 4), 180 + 45 * (n / 4), 60, 45);
-    surface()->Flush(QRect(160, 185, 60, 45));
+    CopyRect(surface()->canvas, PieceAtX, PieceAtY, RoomPicture, pieceCellX(Room), pieceCellY(Room), PieceCellW,
+             PieceCellH);
+    surface()->Flush(QRect(PieceAtX, PieceAtY, PieceCellW, PieceCellH));
 }
 
 void TPuzzleWin::Mousedown(int x, int y) {
-    if (!Inside(x, y, 150, 90, 260, 270)) {
+    if (!Inside(x, y, Door)) {
         Finish(ModalLeft);
         return;
     }
     if (DoorState == 1) {
         DoorState = 2;
-        MainForm->PlayCue(CuePickUp);
+        stage_.PlayCue(CuePickUp);
         DrawOpenDoor();
         return;
     }
     int level = 1;
     if (DoorState == 2) {
-        if (Inside(x, y, 163, 175, 188, 200)) {
-            level = 1;
-        } else if (Inside(x, y, 192, 175, 217, 200)) {
-            level = 2;
-        } else if (Inside(x, y, 176, 200, 201, 225)) {
-            level = 3;
-        } else {
-            return;
-        }
+        level = 0;
+        for (int stone = 0; stone < 3 && level == 0; ++stone)
+            if (Inside(x, y, StoneHits[stone], StonesAtX, StonesAtY)) level = stone + 1;
+        if (level == 0) return;
     }
-    TRiddleWin* riddle = RiddleWindows[Room];
+    TRiddleWin* riddle = riddles_[Room];
     if (!riddle) return;  // this room's riddle is still being built
     const int result = riddle->ShowModal(level);
-    if (!DoorOpen[Room]) DoorOpen[Room] = result == ModalDone;
+    if (!game_.DoorOpen[Room]) game_.DoorOpen[Room] = result == ModalDone;
 
-    if (DoorState == 0 && DoorOpen[Room]) {
+    if (DoorState == 0 && game_.DoorOpen[Room]) {
         DoorState = 1;
-        MainForm->PlayCue(CueDoorOpens);
-        MessDlg->ShowModal(Text(Room == 7 ? texts::DuelWon : texts::RiddleSolved));
+        stage_.PlayCue(CueDoorOpens);
+        stage_.Say(Room == 7 ? texts::DuelWon : texts::RiddleSolved);
         DrawOpenDoor();
         DrawPiece();
-        PlacePiece(Room);
+        PlacePiece(game_, Room, stage_.random);
     } else if (DoorState == 0) {
-        MainForm->PlayCue(CueFailed);
-        MessDlg->ShowModal(Text(texts::RiddleFailed));
+        stage_.PlayCue(CueFailed);
+        stage_.Say(texts::RiddleFailed);
     }
 }
 

@@ -2,16 +2,22 @@
 // The room behind doors 1..12: the door in the wall, the riddle behind it,
 // the piece of the chess board won there, and the three wall stones that
 // lead to the riddle's three levels once the door is open.
+#include <array>
+
 #include "platform/SceneWindow.h"
+#include "stage/Stage.h"
 
 namespace tarnwick {
 
 class TRiddleWin;
+// The riddle window of each room 1..12 (index 0 unused), null while a room
+// has none yet.
+using RiddleWindowTable = std::array<TRiddleWin*, RoomCount + 1>;
 
 class TPuzzleWin : public SceneWindow {
     Q_OBJECT
 public:
-    TPuzzleWin();
+    TPuzzleWin(Stage& stage, const RiddleWindowTable& riddles);
     // Checks the room picture (decoded at its first use); false when it
     // cannot be read.
     bool FormCreate();
@@ -32,8 +38,10 @@ protected:
 private:
     void DrawOpenDoor();
     void DrawPiece();
-};
 
-extern TPuzzleWin* PuzzleWin;
+    Stage& stage_;
+    Game& game_;
+    const RiddleWindowTable& riddles_;
+};
 
 }  // namespace tarnwick

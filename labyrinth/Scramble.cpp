@@ -1,7 +1,5 @@
 #include "labyrinth/Scramble.h"
 
-#include "shell/GameState.h"
-
 namespace tarnwick {
 
 void ScrambleGrid(LabyrinthState& state, Random& random) {
@@ -13,13 +11,25 @@ void ScrambleGrid(LabyrinthState& state, Random& random) {
     }
 }
 
-bool CastSpell(LabyrinthState& state, int door, Random& random) {
-    if (DoorOpen[13]) return false;
+GameInPlay NewGamePlay(const GameInPlay& old, Random& random) {
+    GameInPlay play = old;
+    ScrambleGrid(play, random);
+    play.PlayerCol = ExitCell.col;
+    play.PlayerRow = ExitCell.row;
+    play.PlayerFacing = East;
+    play.MazeRestored = false;
+    for (int n = 1; n <= DoorCount; ++n) play.DoorOpen[n] = false;
+    for (int n = 1; n <= RoomCount; ++n) play.PieceTurn[n] = -1;
+    return play;
+}
+
+bool CastSpell(GameInPlay& game, int door, Random& random) {
+    if (game.DoorOpen[13]) return false;
     if (random.Next(6) != 0) return false;
-    if (door >= 1 && door <= DoorCount && DoorOpen[door]) return false;
-    state.PlayerCol = 1 + random.Next(9);
-    state.PlayerRow = 1 + random.Next(5);
-    state.PlayerFacing = South;
+    if (door >= 1 && door <= DoorCount && game.DoorOpen[door]) return false;
+    game.PlayerCol = 1 + random.Next(9);
+    game.PlayerRow = 1 + random.Next(5);
+    game.PlayerFacing = South;
     return true;
 }
 

@@ -4,8 +4,6 @@
 
 namespace tarnwick {
 
-THelpWin* HelpWin = nullptr;
-
 namespace {
 
 struct LabelPlace {
@@ -21,7 +19,7 @@ const LabelPlace LabelPlaces[10] = {
 
 }  // namespace
 
-THelpWin::THelpWin() : PageWindow("THelpWin", HelpPageCount, {"Genug.", "That's enough."}) {
+THelpWin::THelpWin(const Stage& stage) : PageWindow(stage, "THelpWin", HelpPageCount, {"Genug.", "That's enough."}) {
     for (int n = 1; n <= 9; ++n) {
         const LabelPlace& place = LabelPlaces[n];
         c[n] = AddLabel(QString("c%1").arg(n), 10, place.top, 380, place.height, place.pixelHeight);
@@ -33,9 +31,9 @@ void THelpWin::Paint() { DrawPagePicture(HelpPages[HelpPage].picture); }
 void THelpWin::BuildHelpPage() {
     for (int n = 1; n <= 9; ++n) c[n]->clear();
     const HelpPageContent& page = HelpPages[HelpPage];
-    c[1]->setText(Text(page.heading));
+    c[1]->setText(stage_.Text(page.heading));
     for (const HelpText& text : page.texts)
-        if (text.label != 0) c[text.label]->setText(Text(text.text));
+        if (text.label != 0) c[text.label]->setText(stage_.Text(text.text));
 }
 
 }  // namespace tarnwick

@@ -8,7 +8,7 @@ namespace tarnwick {
 class THelpWin : public PageWindow {
     Q_OBJECT
 public:
-    THelpWin();
+    explicit THelpWin(const Stage& stage);
 
     void Paint() override;
     // Fills the labels with the heading and texts of the page on show.
@@ -22,7 +22,5 @@ protected:
     int& Page() override { return HelpPage; }
     void ShowPage() override { BuildHelpPage(); }
 };
-
-extern THelpWin* HelpWin;
 
 }  // namespace tarnwick

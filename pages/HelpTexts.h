@@ -1,6 +1,6 @@
 #pragma once
 // The twelve help pages: picture, section heading and the texts of each.
-#include "shell/Texts.h"
+#include "state/BiText.h"
 
 namespace tarnwick {
 

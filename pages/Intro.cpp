@@ -3,11 +3,8 @@
 #include <QFileInfo>
 
 #include "pages/IntroTexts.h"
-#include "shell/GameState.h"
 
 namespace tarnwick {
-
-TIntroWin* IntroWin = nullptr;
 
 namespace {
 
@@ -41,8 +38,8 @@ const LabelRect LabelRects[20] = {
 
 }  // namespace
 
-TIntroWin::TIntroWin()
-    : PageWindow("TIntroWin", PageCount, {"Ich möcht beginnen.", "Start now."}) {
+TIntroWin::TIntroWin(const Stage& stage)
+    : PageWindow(stage, "TIntroWin", PageCount, {"Ich möcht beginnen.", "Start now."}) {
     for (int n = 1; n <= 19; ++n) {
         const LabelRect& r = LabelRects[n];
         Label[n] = AddLabel(QString("Label%1").arg(n), r.left, r.top, r.width, r.height,
@@ -66,7 +63,7 @@ bool TIntroWin::FormCreate() {
     PageWindow::FormCreate();
     // Only named and checked now: the clip (and the decoder behind it) is
     // opened the first time its page is drawn.
-    clipFile_ = QString::fromStdString(ProgramDir + "a1.avi");
+    clipFile_ = QString::fromStdString(stage_.game.ProgramDir + "a1.avi");
     const QFileInfo clip(clipFile_);
     ClipFailed = !clip.isFile() || !clip.isReadable();
     return true;
@@ -81,7 +78,7 @@ bool TIntroWin::ClipReady() {
 }
 
 void TIntroWin::FillTexts() {
-    for (int n = 1; n <= 19; ++n) Label[n]->setText(Text(StoryTexts[n]));
+    for (int n = 1; n <= 19; ++n) Label[n]->setText(stage_.Text(StoryTexts[n]));
 }
 
 void TIntroWin::Paint() {

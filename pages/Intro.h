@@ -15,7 +15,7 @@ class TIntroWin : public PageWindow {
 public:
     static constexpr int PageCount = 9;
 
-    TIntroWin();
+    explicit TIntroWin(const Stage& stage);
     ~TIntroWin() override;
 
     // Centres the window and names the clip; a clip file that is not there
@@ -54,7 +54,5 @@ private:
     QString clipFile_;
     bool clipOpened_ = false;
 };
-
-extern TIntroWin* IntroWin;
 
 }  // namespace tarnwick

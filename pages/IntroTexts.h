@@ -1,6 +1,6 @@
 #pragma once
 // The back-story told on the nine story pages, text by text.
-#include "shell/Texts.h"
+#include "state/BiText.h"
 
 namespace tarnwick {
 

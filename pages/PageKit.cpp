@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/SceneWindow.h"
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
@@ -45,8 +44,8 @@ void PageLabel::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), TextFlags, text());
 }
 
-PageWindow::PageWindow(const char* name, int pageCount, const BiText& okHint)
-    : SceneWindow(400, 300, false), pageCount_(pageCount), okHint_(okHint) {
+PageWindow::PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint)
+    : SceneWindow(400, 300, false), stage_(stage), pageCount_(pageCount), okHint_(okHint) {
     setObjectName(name);
     SetClosableBySystem(false);
     surface()->OnPaint = [this] { Paint(); };
@@ -91,9 +90,9 @@ void PageWindow::showEvent(QShowEvent* event) {
 
 void PageWindow::Activate() {
     FillTexts();
-    DownBtn->setToolTip(Text(DownHint));
-    UpBtn->setToolTip(Text(UpHint));
-    OKBtn->setToolTip(Text(okHint_));
+    DownBtn->setToolTip(stage_.Text(DownHint));
+    UpBtn->setToolTip(stage_.Text(UpHint));
+    OKBtn->setToolTip(stage_.Text(okHint_));
     TurnTo(1);
 }
 
@@ -112,7 +111,7 @@ void PageWindow::TurnTo(int page) {
 }
 
 void PageWindow::DrawPagePicture(const char* file) {
-    DrawPictureFile(QString::fromStdString(ProgramDir + file));
+    DrawPictureFile(QString::fromStdString(stage_.game.ProgramDir + file));
 }
 
 }  // namespace tarnwick

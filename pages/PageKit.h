@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "platform/SceneWindow.h"
-#include "shell/Texts.h"
+#include "stage/Stage.h"
 
 namespace tarnwick {
 
@@ -49,7 +49,7 @@ public:
 
 protected:
     // okHint is the tool tip of OKBtn: what closing means in this window.
-    PageWindow(const char* name, int pageCount, const BiText& okHint);
+    PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint);
     void showEvent(QShowEvent* event) override;
     // A page text with the given name, under the buttons.
     PageLabel* AddLabel(const QString& name, int left, int top, int width, int height,
@@ -65,6 +65,8 @@ protected:
     virtual void ShowPage() = 0;
     // The picture file beside the program that a page shows.
     void DrawPagePicture(const char* file);
+
+    const Stage& stage_;
 
 private:
     void TurnTo(int page);

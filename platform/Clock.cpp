@@ -5,30 +5,16 @@
 
 namespace tarnwick {
 
-namespace {
+std::uint32_t SystemClock::Ticks() {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
-class RealClock : public Clock {
-public:
-    std::uint32_t Ticks() override {
-        using namespace std::chrono;
-        return static_cast<std::uint32_t>(
-            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-    }
-    void BusyWait(int ms) override {
-        // Polls the counter like a busy loop would, but sleeps between
-        // polls so an animation does not burn a core.
-        const std::uint32_t start = Ticks();
-        while (static_cast<std::int32_t>(Ticks() - start) < ms)
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
-    }
-};
-
-RealClock realClock;
-Clock* current = nullptr;
-
-}  // namespace
-
-Clock& GameClock() { return current ? *current : realClock; }
-void SetGameClock(Clock* clock) { current = clock; }
+void SystemClock::BusyWait(int ms) {
+    // Polls the counter like a busy loop would, but sleeps between polls
+    // so an animation does not burn a core.
+    const std::uint32_t start = Ticks();
+    while (static_cast<std::int32_t>(Ticks() - start) < ms) std::this_thread::sleep_for(std::chrono::microseconds(500));
+}
 
 }  // namespace tarnwick

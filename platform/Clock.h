@@ -9,15 +9,16 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::uint32_t Ticks() = 0;
-    // Blocks until the tick counter has passed its value at the call plus ms.
+    // Blocks until the tick counter has passed its value at the call plus
+    // ms; no window messages are handled meanwhile.
     virtual void BusyWait(int ms) = 0;
 };
 
-// The clock in use; never null.
-Clock& GameClock();
-void SetGameClock(Clock* clock);  // nullptr puts the real one back
-
-// Blocks the thread (no window messages are handled meanwhile).
-inline void BusyWait(int ms) { GameClock().BusyWait(ms); }
+// The system's clock.
+class SystemClock : public Clock {
+public:
+    std::uint32_t Ticks() override;
+    void BusyWait(int ms) override;
+};
 
 }  // namespace tarnwick

@@ -5,7 +5,7 @@
 // start-up never waits for it. Without the module every cue is silence.
 #include <memory>
 
-#include "platform/Cues.h"
+#include "platform/CuePlayer.h"
 
 namespace tarnwick {
 

@@ -10,31 +10,9 @@ int SeededRandom::Next(int n) {
     return dist(engine_);
 }
 
-namespace {
-SeededRandom& BuiltIn() {
-    static SeededRandom random(5489u);
-    return random;
-}
-Random* current = nullptr;
-}  // namespace
-
-Random& GameRandom() { return current ? *current : BuiltIn(); }
-
-void SetGameRandom(Random* random) { current = random; }
-
-Random& CurrentGameRandom() {
-    class Forwarder : public Random {
-    public:
-        int Next(int n) override { return GameRandom().Next(n); }
-    };
-    static Forwarder forwarder;
-    return forwarder;
-}
-
-void SeedGameRandomFromClock() {
-    BuiltIn().Seed(static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count() ^
-        std::chrono::system_clock::now().time_since_epoch().count()));
+std::uint64_t ClockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                      std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,6 @@
 #pragma once
-// The game's one source of chance. Play uses the generator seeded from the
-// clock at start-up; tests put in their own to make every draw known.
+// The game's source of chance: one generator, seeded once from the clock
+// when the game starts. Tests hand in their own to make every draw known.
 #include <cstdint>
 #include <random>
 
@@ -23,15 +23,7 @@ private:
     std::mt19937_64 engine_;
 };
 
-// The generator in use; never null.
-Random& GameRandom();
-// Replaces the generator in use (nullptr puts the built-in one back).
-void SetGameRandom(Random* random);
-// A generator that draws from whichever one is in use at each draw: for
-// rules made once that deal again and again, so a generator put in later
-// (a test's) is the one they draw with.
-Random& CurrentGameRandom();
-// Seeds the built-in generator from the clock.
-void SeedGameRandomFromClock();
+// A seed from the clock, different at every start.
+std::uint64_t ClockSeed();
 
 }  // namespace tarnwick

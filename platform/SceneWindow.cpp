@@ -7,7 +7,7 @@
 #include "platform/System.h"
 #include <QIcon>
 
-#include "data/art/GlyphIcons.h"
+#include "platform/Glyphs.h"
 
 namespace tarnwick {
 
@@ -101,8 +101,8 @@ QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int 
     auto* button = new QPushButton(parent);
     button->setGeometry(left, top, width, height);
     button->setAutoDefault(false);
-    button->setIcon(tarnwick_art::GlyphIcon(glyph));
-    const QSize size = tarnwick_art::GlyphSize(glyph);
+    button->setIcon(GlyphIcon(glyph));
+    const QSize size = GlyphSize(glyph);
     button->setIconSize(size.isValid() ? size : QSize(19, 19));
     button->setFocusPolicy(Qt::StrongFocus);
     return button;

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QThread>
 
-#include "platform/Cues.h"
+#include "platform/CuePlayer.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QPainter>
 
-#include "data/art/GlyphIcons.h"
+#include "platform/Glyphs.h"
 #include "platform/SceneWindow.h"
 
 namespace tarnwick {
@@ -33,7 +33,7 @@ QLabel* MakeIconPicture(QWidget* parent, int left, int top) {
     picture->setGeometry(left, top, 37, 37);
     picture->setAlignment(Qt::AlignCenter);
     QWidget* main = MainWindow();
-    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : tarnwick_art::GameIcon();
+    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : GameIcon();
     picture->setPixmap(icon.pixmap(QSize(32, 32)));
     return picture;
 }

@@ -171,8 +171,8 @@ void FileBoxes::DriveActivated(int index) {
     SetDirectory(drives_->itemText(index));
 }
 
-FileWindow::FileWindow(const char* name, const BiText& title, const QRect& fileList)
-    : QDialog(MainWindow()), title_(title), fileList_(fileList) {
+FileWindow::FileWindow(const Game& game, const char* name, const BiText& title, const QRect& fileList)
+    : QDialog(MainWindow()), game_(game), title_(title), fileList_(fileList) {
     setObjectName(name);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QString>
 
-#include "shell/Texts.h"
+#include "state/Game.h"
 
 namespace tarnwick {
 
@@ -84,7 +84,7 @@ public:
 
 protected:
     // The file list lies at fileList in the group, its caption over it.
-    FileWindow(const char* name, const BiText& title, const QRect& fileList);
+    FileWindow(const Game& game, const char* name, const BiText& title, const QRect& fileList);
 
     // Makes the controls the first time they are needed.
     void Build();
@@ -99,6 +99,9 @@ protected:
     // to OK and cancel.
     void OrderTabs(QWidget* first);
 
+    QString Text(const BiText& text) const { return QString::fromUtf8(game_.Tr(text)); }
+
+    const Game& game_;
     FileBoxes* boxes_ = nullptr;
 
 private:

@@ -4,7 +4,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/Clock.h"
 #include "platform/FocusFrameStyle.h"
+#include "platform/LazyCuePlayer.h"
+#include "platform/Random.h"
 #include "platform/WindowRoles.h"
 #include "platform/WholeScale.h"
 #include "shell/GameWindows.h"
@@ -19,12 +22,17 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     app.setDesktopFileName("org.tarnwick.Tarnwick");  // its menu entry and icon
     NameWindowsForTheDesktop(app);
     UseFocusFrameStyle();
-    GameSound sound;
-    GameWindows windows;
+    // The services the game draws on outlive its windows: the clock, the
+    // dice seeded once, and the cue player, which loads the sound system at
+    // the first cue that is to be heard.
+    SystemClock clock;
+    SeededRandom dice(ClockSeed());
+    LazyCuePlayer sound;
+    GameWindows windows(clock, dice, sound);
 
     // A window whose pictures are missing ends the program at once.
     if (!windows.MakeAll()) return 1;
-    TMainForm* mainForm = MainForm;
+    TMainForm* mainForm = windows.MainForm;
 
     mainForm->show();
     QTimer::singleShot(0, mainForm, [mainForm] { mainForm->Activate(); });

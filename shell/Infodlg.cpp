@@ -3,15 +3,12 @@
 #include <QFrame>
 
 #include "platform/SceneWindow.h"
-#include "shell/GameState.h"
-#include "shell/Main.h"
-#include "shell/Texts.h"
 #include "shell/DialogLook.h"
+#include "shell/GameWindows.h"
+#include "shell/Main.h"
 #include "shell/Tongdlg.h"
 
 namespace tarnwick {
-
-TInfoDialog* InfoDialog = nullptr;
 
 namespace {
 
@@ -46,9 +43,11 @@ const BiText CreditLines{
 
 }  // namespace
 
-TInfoDialog::TInfoDialog()
+TInfoDialog::TInfoDialog(GameWindows& windows)
     : QDialog(MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                Qt::MSWindowsFixedSizeDialogHint) {
+                                Qt::MSWindowsFixedSizeDialogHint),
+      windows_(windows),
+      stage_(windows.stage) {
     setObjectName("TInfoDialog");
     setModal(true);
     setFixedSize(309, 354);
@@ -96,15 +95,15 @@ int TInfoDialog::ShowModal() {
 }
 
 void TInfoDialog::FormActivate() {
-    setWindowTitle(QString::fromUtf8(MakerName) + Text(Caption));
-    TongBtn->setText(Text(TongueCaption));
-    Credits->setText(Text(CreditLines));
+    setWindowTitle(QString::fromUtf8(MakerName) + stage_.Text(Caption));
+    TongBtn->setText(stage_.Text(TongueCaption));
+    Credits->setText(stage_.Text(CreditLines));
 }
 
 void TInfoDialog::TongBtnClick() {
-    if (TongueDlg) TongueDlg->ShowModal();
+    if (windows_.TongueDlg) windows_.TongueDlg->ShowModal();
     FormActivate();
-    if (MainForm) MainForm->SetHints();
+    if (windows_.MainForm) windows_.MainForm->SetHints();
     done(ModalDone);
 }
 

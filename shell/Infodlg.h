@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "stage/Stage.h"
+
 namespace tarnwick {
+
+class GameWindows;
 
 class TInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    TInfoDialog();
+    explicit TInfoDialog(GameWindows& windows);
 
     int ShowModal();
 
@@ -30,9 +34,10 @@ protected:
 
 private:
     void FormCreate();
-};
 
-extern TInfoDialog* InfoDialog;
+    GameWindows& windows_;
+    const Stage& stage_;
+};
 
 // The maker's name, as the about window's caption shows it.
 constexpr const char* MakerName = "Fennick Games";

@@ -3,14 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
-TLoadDlg* LoadDlg = nullptr;
-
-TLoadDlg::TLoadDlg()
-    : FileWindow("TLoadDlg", {"Spiel laden", "Load game"}, QRect(8, 28, 145, 193)) {}
+TLoadDlg::TLoadDlg(const Game& game)
+    : FileWindow(game, "TLoadDlg", {"Spiel laden", "Load game"}, QRect(8, 28, 145, 193)) {}
 
 QString TLoadDlg::FilePath() const {
     const QString name = boxes_ ? boxes_->FileName() : QString();
@@ -19,7 +16,7 @@ QString TLoadDlg::FilePath() const {
 
 void TLoadDlg::FormActivate() {
     FileWindow::FormActivate();
-    const QFileInfo current(QString::fromStdString(GameFileName));
+    const QFileInfo current(QString::fromStdString(game_.GameFileName));
     if (current.absolutePath() == Directory()) SelectFile(current.fileName());
     OKBtn->setFocus();
 }

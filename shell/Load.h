@@ -8,7 +8,7 @@ namespace tarnwick {
 class TLoadDlg : public FileWindow {
     Q_OBJECT
 public:
-    TLoadDlg();
+    explicit TLoadDlg(const Game& game);
 
     // The full name of the file picked in the list, or empty.
     QString FilePath() const;
@@ -16,7 +16,5 @@ public:
     // Picks the current game when it lies in the folder shown.
     void FormActivate() override;
 };
-
-extern TLoadDlg* LoadDlg;
 
 }  // namespace tarnwick

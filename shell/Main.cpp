@@ -3,72 +3,64 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-#include "data/art/GlyphIcons.h"
 #include "labyrinth/Scramble.h"
 #include "pages/Intro.h"
+#include "platform/Glyphs.h"
 #include "platform/HelpViewer.h"
+#include "platform/System.h"
+#include "shell/GameWindows.h"
+#include "shell/SaveFolder.h"
 #include "shell/Splasher.h"
 #include "shell/Tongdlg.h"
-#include "platform/System.h"
-#include "platform/Clock.h"
-#include "platform/Cues.h"
-#include "shell/GameState.h"
-#include "platform/Random.h"
-#include "shell/SaveFolder.h"
-#include "shell/SavedGame.h"
-#include "shell/StartPictures.h"
-#include "shell/Texts.h"
 #include "shell/Yesno.h"
+#include "stage/StartPictures.h"
+#include "state/Texts.h"
 #include "throne/ChessTable.h"
 
 namespace tarnwick {
 
-TMainForm* MainForm = nullptr;
-
 std::string SettingsFileName() { return SettingsFolder() + "mindcrate.ini"; }
 
-TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                                              Qt::MSWindowsFixedSizeDialogHint) {
+TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      windows_(windows),
+      stage_(windows.stage),
+      game_(windows.game),
+      cues_(cues) {
     setObjectName("TMainForm");
     setFixedSize(594, 410);
-    setWindowIcon(tarnwick_art::GameIcon());
+    setWindowIcon(GameIcon());
     BuildToolBar();
-    box = new PaintBox(this, 0, 33, 594, 377);
-    box->setObjectName("box");
-    box->OnPaint = [this] { FormPaint(); };
-    box->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        boxMouseDown(b, m, x, y);
-    };
-    MainForm = this;
+    box = new LabyrinthBox(this, stage_);
+    box->AskToClose = [this] { close(); };
     SetMainWindow(this);
 }
 
 TMainForm::~TMainForm() {
     FormDestroy();
-    if (MainForm == this) MainForm = nullptr;
     SetMainWindow(nullptr);
 }
 
 bool TMainForm::FormCreate() {
     // 1-3: where we live, the settings, the language.
-    ProgramDir = DataFolder();
+    game_.ProgramDir = DataFolder();
     Settings = std::make_unique<IniFile>(SettingsFileName());
-    Language = Settings->ReadInteger(SettingsSection, "tongue", -1);
+    game_.Language = Settings->ReadInteger(SettingsSection, "tongue", -1);
 
     // 4: the three shared pictures; without them there is no game.
     // The error box names the file and what is wrong with it.
-    const bool loaded = LoadStartPicture(LabyrinthPicture, "b5.bmp", 594, 162) &&
-                        LoadStartPicture(RiddlePicture, "b2.bmp", 300, 348) &&
-                        LoadStartPicture(MessagePicture, "b6.bmp", 250, 125);
+    SharedPictures& pictures = stage_.pictures;
+    const bool loaded = LoadStartPicture(game_, pictures.LabyrinthPicture, "b5.bmp", 594, 162) &&
+                        LoadStartPicture(game_, pictures.RiddlePicture, "b2.bmp", 300, 348) &&
+                        LoadStartPicture(game_, pictures.MessagePicture, "b6.bmp", 250, 125);
     if (!loaded) return false;
 
-    // 5-6: the working pictures, the dice.
-    DragSaveArea.Create(54, 54);
-    RoomBackground.Create(320, 380);
+    // 5-6: the working pictures; the dice were seeded when they were made.
+    pictures.DragSaveArea.Create(54, 54);
+    pictures.RoomBackground.Create(320, 380);
     FirstActivation = true;
-    SeedGameRandomFromClock();
-    Busy = false;
+    box->Busy = false;
 
     // 7: where the window was; centred on the screen when new, or when the
     // remembered place would put it off every screen.
@@ -85,65 +77,55 @@ bool TMainForm::FormCreate() {
 
     // 8-10.
     soundbtn->setChecked(Settings->ReadBool(SettingsSection, "sound", true));
-    GameFileName = Settings->ReadString(SettingsSection, "game", "");
-    HelpFile = ProgramDir + "FGAM.HLP";
+    game_.GameFileName = Settings->ReadString(SettingsSection, "game", "");
+    HelpFile = game_.ProgramDir + "FGAM.HLP";
 
     // 11-16: a new game, then the last saved one if it can be read.
     NewGame();
-    ShowStoryAtStart = true;
-    if (GameFileName.empty()) {
-        GameFileName = SaveFolder() + "noname.htk";
+    game_.ShowStoryAtStart = true;
+    if (game_.GameFileName.empty()) {
+        game_.GameFileName = SaveFolder(game_.ProgramDir) + "noname.htk";
         return true;
     }
-    const auto saved = ReadSavedGameFile(GameFileName);
+    const auto saved = ReadSavedGameFile(game_.GameFileName);
     if (!saved) return true;
-    ApplyRecord(*saved, *this, ReservedWord, DoorOpen);
-    PlaceWonPieces();
-    MazeRestored = false;
-    ShowStoryAtStart = false;
+    PlaySavedGame(*saved);
+    game_.MazeRestored = false;
+    game_.ShowStoryAtStart = false;
     return true;
 }
 
-void PlaceWonPieces() {
-    for (int n = 1; n <= RoomCount; ++n) {
-        if (DoorOpen[n]) {
-            PlacePiece(n);
-        } else {
-            PieceTurn[n] = -1;
-        }
-    }
+void TMainForm::PlaySavedGame(const SavedGame& saved) {
+    GameInPlay play = game_;
+    ApplyRecord(saved, play);
+    PlaceWonPieces(play, stage_.random);
+    game_.Replace(play);
 }
 
 void TMainForm::Activate() {
     if (!FirstActivation) return;
     FirstActivation = false;
-    if (Language == -1 && TongueDlg) TongueDlg->ShowModal();
+    if (game_.Language == -1 && windows_.TongueDlg) windows_.TongueDlg->ShowModal();
     SetHints();
-    if (Splash) Splash->ShowModal();
+    if (windows_.Splash) windows_.Splash->ShowModal();
     setWindowTitle(QStringLiteral("Tarnwick V1.3"));
-    if (ShowStoryAtStart && IntroWin) IntroWin->ShowModal();
+    if (game_.ShowStoryAtStart && windows_.IntroWin) windows_.IntroWin->ShowModal();
 }
 
-void TMainForm::NewGame() {
-    ScrambleGrid(*this, GameRandom());
-    PlayerCol = ExitCell.col;
-    PlayerRow = ExitCell.row;
-    PlayerFacing = East;
-    MazeRestored = false;
-    for (int n = 1; n <= DoorCount; ++n) DoorOpen[n] = false;
-    for (int n = 1; n <= RoomCount; ++n) PieceTurn[n] = -1;
+void TMainForm::NewGame() { game_.Replace(NewGamePlay(game_, stage_.random)); }
+
+void TMainForm::Repaint() {
+    update();
+    box->update();
 }
 
 void TMainForm::PlayCue(int n) {
-    CuePlayer& player = GameCuePlayer();
-    player.Stop();
+    cues_.Stop();
     if (n == 0 || !soundbtn->isChecked()) return;
-    player.Play(n, ProgramDir + "w" + std::to_string(n) + ".wav");
+    cues_.Play(n, game_.ProgramDir + "w" + std::to_string(n) + ".wav");
 }
 
-bool TMainForm::CloseQuery() {
-    return yesnodlg->ShowModal(Text(texts::QuitQuestion)) == ModalDone;
-}
+bool TMainForm::CloseQuery() { return stage_.Ask(texts::QuitQuestion); }
 
 void TMainForm::Leave() {
     CloseHelpViewer();
@@ -152,16 +134,14 @@ void TMainForm::Leave() {
     Settings->WriteBool(SettingsSection, "sound", soundbtn->isChecked());
     Settings->WriteInteger(SettingsSection, "left", pos().x());
     Settings->WriteInteger(SettingsSection, "top", pos().y());
-    Settings->WriteString(SettingsSection, "game", GameFileName);
-    Settings->WriteInteger(SettingsSection, "tongue", Language);
+    Settings->WriteString(SettingsSection, "game", game_.GameFileName);
+    Settings->WriteInteger(SettingsSection, "tongue", game_.Language);
 }
 
 void TMainForm::FormDestroy() { Settings.reset(); }
 
-void TMainForm::AskToClose() { close(); }
-
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (closing_ || Busy || !CloseQuery()) {
+    if (closing_ || box->Busy || !CloseQuery()) {
         event->ignore();
         return;
     }

@@ -5,17 +5,21 @@
 #include <QWidget>
 #include <memory>
 
-#include "labyrinth/Corridors.h"
-#include "platform/PaintBox.h"
-#include "platform/Picture.h"
-#include "shell/IniFile.h"
+#include "labyrinth/LabyrinthBox.h"
+#include "platform/CuePlayer.h"
+#include "state/IniFile.h"
+#include "state/SavedGame.h"
 
 namespace tarnwick {
 
-class TMainForm : public QWidget, public LabyrinthState {
+class GameWindows;
+
+class TMainForm : public QWidget {
     Q_OBJECT
 public:
-    TMainForm();
+    // The main window of the game whose windows these are; its cues go to
+    // the cue player.
+    TMainForm(GameWindows& windows, CuePlayer& cues);
     ~TMainForm() override;
 
     // Start-up; false when a shared picture is missing and the program
@@ -27,15 +31,6 @@ public:
     bool CloseQuery();
     void Leave();
     void FormDestroy();
-
-    // Labyrinth (drawing, shifting, walking, doors).
-    void ShiftLine(int line, int direction, bool animate);
-    void CheckRestored();
-    void DrawTile(int c, int r);
-    void DrawPlayer(int x, int y, int frame, int facing);
-    void FormPaint();
-    void boxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void EnterDoor();
 
     // Tool bar.
     void SetHints();
@@ -60,16 +55,9 @@ public:
     QToolButton* RulesBtn = nullptr;
     QToolButton* InfoBtn = nullptr;
     QToolButton* FennickBtn = nullptr;
-    PaintBox* box = nullptr;
+    LabyrinthBox* box = nullptr;
 
     bool FirstActivation = true;
-    bool Busy = false;
-
-    Picture LabyrinthPicture;  // b5.bmp: tiles, doors, player
-    Picture RiddlePicture;     // b2.bmp: riddle rooms
-    Picture MessagePicture;    // b6.bmp: message and question windows
-    Picture DragSaveArea;      // 54 x 54
-    Picture RoomBackground;    // 320 x 380
 
     std::unique_ptr<IniFile> Settings;
     std::string HelpFile;      // the help file the help buttons open
@@ -80,18 +68,17 @@ protected:
 
 private:
     void BuildToolBar();
-    void Walk(int direction);
-    void AskToClose();
-    // The room behind a door; false while the door leads nowhere yet.
-    bool VisitRoom(int door);
+    // A saved game in play in place of the one being played: its labyrinth
+    // and doors, fresh places for its pieces.
+    void PlaySavedGame(const SavedGame& saved);
+    void Repaint();
+
+    GameWindows& windows_;
+    Stage& stage_;
+    Game& game_;
+    CuePlayer& cues_;
     bool closing_ = false;
 };
-
-extern TMainForm* MainForm;
-
-// Every solved room's piece gets a fresh place on the throne-room table;
-// the pieces of unsolved rooms leave it.
-void PlaceWonPieces();
 
 // Where the settings file lives, and its section.
 std::string SettingsFileName();

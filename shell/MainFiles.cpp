@@ -3,14 +3,12 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "shell/GameState.h"
+#include "shell/GameWindows.h"
 #include "shell/Load.h"
 #include "shell/Main.h"
-#include "shell/Msg.h"
-#include "shell/SavedGame.h"
 #include "shell/SaveFolder.h"
 #include "shell/Saveas.h"
-#include "shell/Texts.h"
+#include "state/SavedGame.h"
 
 namespace tarnwick {
 
@@ -21,10 +19,10 @@ const BiText LoadFailed{"Das Spiel konnte nicht geladen werden.", "The game coul
 
 // Both file windows open where the current game lies, or in the folder for
 // saved games when that file is not there (yet); saving makes that folder.
-QString StartDirectory(bool saving) {
-    const QFileInfo current(QString::fromStdString(GameFileName));
+QString StartDirectory(const Game& game, bool saving) {
+    const QFileInfo current(QString::fromStdString(game.GameFileName));
     if (current.isFile()) return current.absolutePath();
-    return QString::fromStdString(SaveFolder(saving));
+    return QString::fromStdString(SaveFolder(game.ProgramDir, saving));
 }
 
 // The file a typed name means: in the folder shown unless the name brings
@@ -35,42 +33,38 @@ QString SavedGamePath(const QString& directory, const QString& typed) {
     return QString::fromStdString(name.string());
 }
 
-void Tell(const BiText& text) {
-    if (MessDlg) MessDlg->ShowModal(Text(text));
-}
-
 }  // namespace
 
 void TMainForm::StoreBtnClick() {
+    TSaveAsDlg* SaveAsDlg = windows_.SaveAsDlg;
     if (!SaveAsDlg) return;
-    if (SaveAsDlg->ShowModal(StartDirectory(true)) != ModalDone) return;
+    if (SaveAsDlg->ShowModal(StartDirectory(game_, true)) != ModalDone) return;
     const QString typed = SaveAsDlg->FileEdit->text().trimmed();
     // Without a name there is nothing to save under.
     const QString namePart = QFileInfo(typed).fileName();
     if (namePart.isEmpty() || namePart == "." || namePart == "..") return;
     const std::string path = SavedGamePath(SaveAsDlg->Directory(), typed).toStdString();
-    if (!WriteSavedGameFile(path, RecordFromState(*this, ReservedWord, DoorOpen))) {
-        Tell(SaveFailed);
+    if (!WriteSavedGameFile(path, RecordFromState(game_))) {
+        stage_.Say(SaveFailed);
         return;
     }
-    GameFileName = path;
+    game_.GameFileName = path;
 }
 
 void TMainForm::LoadBtnClick() {
+    TLoadDlg* LoadDlg = windows_.LoadDlg;
     if (!LoadDlg) return;
-    if (LoadDlg->ShowModal(StartDirectory(false)) != ModalDone) return;
+    if (LoadDlg->ShowModal(StartDirectory(game_, false)) != ModalDone) return;
     const QString path = LoadDlg->FilePath();
     if (path.isEmpty()) return;
     const auto saved = ReadSavedGameFile(path.toStdString());
     if (!saved) {
-        Tell(LoadFailed);
+        stage_.Say(LoadFailed);
         return;
     }
-    GameFileName = path.toStdString();
-    ApplyRecord(*saved, *this, ReservedWord, DoorOpen);
-    PlaceWonPieces();
-    update();
-    box->update();
+    game_.GameFileName = path.toStdString();
+    PlaySavedGame(*saved);
+    Repaint();
 }
 
 }  // namespace tarnwick

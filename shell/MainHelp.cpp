@@ -1,21 +1,20 @@
 // The help files: the game's rules and the maker's catalogue, each shown by
 // the help viewer at the topic of the current language.
 #include "platform/HelpViewer.h"
-#include "shell/GameState.h"
 #include "shell/Main.h"
 
 namespace tarnwick {
 
 void TMainForm::RulesBtnClick() {
     CloseHelpViewer();
-    HelpFile = ProgramDir + "TARN1.HLP";
-    ShowHelpTopic(HelpFile, Tr({"Das_Spiel", "The_game"}));
+    HelpFile = game_.ProgramDir + "TARN1.HLP";
+    ShowHelpTopic(HelpFile, game_.Tr({"Das_Spiel", "The_game"}));
 }
 
 void TMainForm::FennickBtnClick() {
     CloseHelpViewer();
-    HelpFile = ProgramDir + "FGAM.HLP";
-    ShowHelpTopic(HelpFile, Tr({"Fennick_Games_d", "Fennick_Games_e"}));
+    HelpFile = game_.ProgramDir + "FGAM.HLP";
+    ShowHelpTopic(HelpFile, game_.Tr({"Fennick_Games_d", "Fennick_Games_e"}));
 }
 
 }  // namespace tarnwick

@@ -1,14 +1,13 @@
 // The tool bar over the labyrinth: ten speed buttons with their hints.
 #include <QHBoxLayout>
 
-#include "data/art/GlyphIcons.h"
 #include "pages/Help.h"
 #include "pages/Intro.h"
-#include "shell/GameState.h"
+#include "platform/Glyphs.h"
+#include "shell/GameWindows.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
-#include "shell/Texts.h"
-#include "shell/Yesno.h"
+#include "state/Texts.h"
 
 namespace tarnwick {
 
@@ -21,8 +20,8 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, int left, int width, 
     button->setAutoRaise(true);
     // The glyph at its own size, never stretched to the button.
     const QString path = QString(":/glyphs/") + glyph;
-    button->setIcon(tarnwick_art::GlyphIcon(path));
-    button->setIconSize(tarnwick_art::GlyphSize(path));
+    button->setIcon(GlyphIcon(path));
+    button->setIconSize(GlyphSize(path));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -63,33 +62,36 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::SetHints() {
-    RestartBtn->setToolTip(Text({"Ich beginn nochmal von vorne.", "I restart."}));
-    LoadBtn->setToolTip(Text({"Ich lade ein Spiel und mach dort weiter.", "I load a game and continue there."}));
-    StoreBtn->setToolTip(Text({"Ich speichere das Spiel, sicher ist sicher.", "I save the game."}));
-    StoryBtn->setToolTip(Text({"Ich möchte die Geschichte nochmal sehen.", "I want to see the story again."}));
-    soundbtn->setToolTip(Text({"Die Geräusche mag ich nicht immer.", "I dont always like the sound."}));
-    exitbtn->setToolTip(Text({"Ich hab genug!", "That's enough for now!"}));
-    HelpBtn->setToolTip(Text({"Ich brauche Hilfe.", "I need help."}));
-    InfoBtn->setToolTip(Text({"Wer hat diese Spiele nur verbrochen?", "Who's the FENNICK GAME inventor?"}));
+    RestartBtn->setToolTip(stage_.Text({"Ich beginn nochmal von vorne.", "I restart."}));
+    LoadBtn->setToolTip(stage_.Text({"Ich lade ein Spiel und mach dort weiter.", "I load a game and continue there."}));
+    StoreBtn->setToolTip(stage_.Text({"Ich speichere das Spiel, sicher ist sicher.", "I save the game."}));
+    StoryBtn->setToolTip(stage_.Text({"Ich möchte die Geschichte nochmal sehen.", "I want to see the story again."}));
+    soundbtn->setToolTip(stage_.Text({"Die Geräusche mag ich nicht immer.", "I dont always like the sound."}));
+    exitbtn->setToolTip(stage_.Text({"Ich hab genug!", "That's enough for now!"}));
+    HelpBtn->setToolTip(stage_.Text({"Ich brauche Hilfe.", "I need help."}));
+    InfoBtn->setToolTip(stage_.Text({"Wer hat diese Spiele nur verbrochen?", "Who's the FENNICK GAME inventor?"}));
     FennickBtn->setToolTip(
-        Text({"Hurra, es gibt noch mehr Fennick Games.", "Hurrah, there are more FENNICK GAMES."}));
+        stage_.Text({"Hurra, es gibt noch mehr Fennick Games.", "Hurrah, there are more FENNICK GAMES."}));
 }
 
 void TMainForm::RestartBtnClick() {
-    if (yesnodlg->ShowModal(Text(texts::RestartQuestion)) != ModalDone) return;
+    if (!stage_.Ask(texts::RestartQuestion)) return;
     NewGame();
-    update();
-    box->update();
+    Repaint();
 }
 
 void TMainForm::exitbtnClick() { close(); }
 
-void TMainForm::StoryBtnClick() { IntroWin->ShowModal(); }
+void TMainForm::StoryBtnClick() {
+    if (windows_.IntroWin) windows_.IntroWin->ShowModal();
+}
 
-void TMainForm::HelpBtnClick() { HelpWin->ShowModal(); }
+void TMainForm::HelpBtnClick() {
+    if (windows_.HelpWin) windows_.HelpWin->ShowModal();
+}
 
 void TMainForm::infobuttonClick() {
-    if (InfoDialog) InfoDialog->ShowModal();
+    if (windows_.InfoDialog) windows_.InfoDialog->ShowModal();
 }
 
 }  // namespace tarnwick

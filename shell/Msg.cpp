@@ -3,13 +3,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "shell/Main.h"
 
 namespace tarnwick {
 
-TMessDlg* MessDlg = nullptr;
-
-TMessDlg::TMessDlg() : SceneWindow(250, 125, true) {
+TMessDlg::TMessDlg(const Stage& stage) : SceneWindow(250, 125, true), stage_(stage) {
     setObjectName("TMessDlg");
     Mess = MakeSceneLabel(this, 24, 20, 201, 93, "Times New Roman", 16, Qt::black);
     surface()->OnPaint = [this] { FormPaint(); };
@@ -22,7 +19,7 @@ void TMessDlg::ShowModal(const QString& text) {
 }
 
 void TMessDlg::FormPaint() {
-    CopyRect(surface()->canvas, 0, 0, MainForm->MessagePicture, 0, 0, 250, 125);
+    CopyRect(surface()->canvas, 0, 0, stage_.pictures.MessagePicture, 0, 0, 250, 125);
 }
 
 void TMessDlg::showEvent(QShowEvent* event) {

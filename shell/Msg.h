@@ -2,13 +2,14 @@
 // The game's message window: a text on the message picture until a click
 // or Return.
 #include "platform/SceneWindow.h"
+#include "stage/Stage.h"
 
 namespace tarnwick {
 
 class TMessDlg : public SceneWindow {
     Q_OBJECT
 public:
-    TMessDlg();
+    explicit TMessDlg(const Stage& stage);
     void ShowModal(const QString& text);
 
     QLabel* Mess;
@@ -18,8 +19,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-};
 
-extern TMessDlg* MessDlg;
+private:
+    const Stage& stage_;
+};
 
 }  // namespace tarnwick

@@ -3,12 +3,11 @@
 #include <QDir>
 
 #include "platform/System.h"
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
-std::string SaveFolder(bool make) {
-    if (CanWriteFolder(ProgramDir)) return ProgramDir;
+std::string SaveFolder(const std::string& programDir, bool make) {
+    if (CanWriteFolder(programDir)) return programDir;
     const std::string own = UserDataFolder();
     if (make) QDir().mkpath(QString::fromStdString(own));
     return own;

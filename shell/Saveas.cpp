@@ -2,14 +2,11 @@
 
 #include <QFileInfo>
 
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
-TSaveAsDlg* SaveAsDlg = nullptr;
-
-TSaveAsDlg::TSaveAsDlg()
-    : FileWindow("TSaveAsDlg", {"Spiel speichern als ...", "Save game as ..."},
+TSaveAsDlg::TSaveAsDlg(const Game& game)
+    : FileWindow(game, "TSaveAsDlg", {"Spiel speichern als ...", "Save game as ..."},
                  QRect(8, 68, 145, 154)) {}
 
 void TSaveAsDlg::AddControls() {
@@ -23,7 +20,7 @@ void TSaveAsDlg::AddControls() {
 void TSaveAsDlg::FormActivate() {
     FileWindow::FormActivate();
     Label4->setText(Text({"Dateiname:", "Filename:"}));
-    FileEdit->setText(QFileInfo(QString::fromStdString(GameFileName)).fileName());
+    FileEdit->setText(QFileInfo(QString::fromStdString(game_.GameFileName)).fileName());
     FileEdit->selectAll();
     FileEdit->setFocus();
 }

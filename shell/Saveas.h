@@ -10,7 +10,7 @@ namespace tarnwick {
 class TSaveAsDlg : public FileWindow {
     Q_OBJECT
 public:
-    TSaveAsDlg();
+    explicit TSaveAsDlg(const Game& game);
 
     QLabel* Label4 = nullptr;  // over the name field
     QLineEdit* FileEdit = nullptr;  // the name to save under, in the folder shown
@@ -21,7 +21,5 @@ public:
 protected:
     void AddControls() override;
 };
-
-extern TSaveAsDlg* SaveAsDlg;
 
 }  // namespace tarnwick

@@ -1,12 +1,9 @@
 #include "shell/Splasher.h"
 
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
-TSplash* Splash = nullptr;
-
-TSplash::TSplash() : SceneWindow(200, 150, false) {
+TSplash::TSplash(const Game& game) : SceneWindow(200, 150, false), game_(game) {
     setObjectName("TSplash");
     bm = surface();
     bm->canvas.Create(200, 150, qRgb(0x1e, 0x15, 0x0e));
@@ -28,7 +25,7 @@ void TSplash::ShowModal() { RunModal(this); }
 
 void TSplash::Activate() {
     Picture picture;
-    if (picture.LoadBmp(QString::fromStdString(ProgramDir + "b0.bmp"))) {
+    if (picture.LoadBmp(QString::fromStdString(game_.ProgramDir + "b0.bmp"))) {
         CopyRect(bm->canvas, 0, 0, picture, 0, 0, 200, 150);
     }
 }

@@ -5,13 +5,14 @@
 #include <QTimer>
 
 #include "platform/SceneWindow.h"
+#include "state/Game.h"
 
 namespace tarnwick {
 
 class TSplash : public SceneWindow {
     Q_OBJECT
 public:
-    TSplash();
+    explicit TSplash(const Game& game);
 
     // Shows the splash modally until it closes.
     void ShowModal();
@@ -28,8 +29,7 @@ protected:
 private:
     static constexpr int TickMs = 3000;
     QElapsedTimer made_;
+    const Game& game_;
 };
-
-extern TSplash* Splash;
 
 }  // namespace tarnwick

@@ -2,15 +2,13 @@
 
 #include "platform/SceneWindow.h"
 #include "shell/DialogLook.h"
-#include "shell/GameState.h"
 
 namespace tarnwick {
 
-TTongueDlg* TongueDlg = nullptr;
-
-TTongueDlg::TTongueDlg()
+TTongueDlg::TTongueDlg(Game& game)
     : QDialog(MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                Qt::MSWindowsFixedSizeDialogHint) {
+                                Qt::MSWindowsFixedSizeDialogHint),
+      game_(game) {
     setObjectName("TTongueDlg");
     setModal(true);
     setFixedSize(320, 91);
@@ -39,12 +37,12 @@ void TTongueDlg::FormCreate() { setWindowTitle(QStringLiteral("Tarnwick V1.3"));
 int TTongueDlg::ShowModal() { return RunModal(this); }
 
 void TTongueDlg::EnglishBtnClick() {
-    Language = 0;
+    game_.Language = 0;
     done(ModalDone);
 }
 
 void TTongueDlg::GermanBtnClick() {
-    Language = 1;
+    game_.Language = 1;
     done(ModalDone);
 }
 

@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "state/Game.h"
+
 namespace tarnwick {
 
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    TTongueDlg();
+    explicit TTongueDlg(Game& game);
 
     // Shows the window modally; 1 when a language was chosen, else 2.
     int ShowModal();
@@ -28,8 +30,8 @@ protected:
 
 private:
     void FormCreate();
-};
 
-extern TTongueDlg* TongueDlg;
+    Game& game_;
+};
 
 }  // namespace tarnwick

@@ -1,13 +1,10 @@
 #include "shell/Yesno.h"
 
-#include "shell/Main.h"
-#include "shell/Texts.h"
+#include "state/Texts.h"
 
 namespace tarnwick {
 
-Tyesnodlg* yesnodlg = nullptr;
-
-Tyesnodlg::Tyesnodlg() : SceneWindow(250, 125, true) {
+Tyesnodlg::Tyesnodlg(const Stage& stage) : SceneWindow(250, 125, true), stage_(stage) {
     setObjectName("Tyesnodlg");
     Mess = MakeSceneLabel(this, 20, 20, 209, 61, "Times New Roman", 16, Qt::black);
     YesBtn = new QPushButton(this);
@@ -23,8 +20,8 @@ Tyesnodlg::Tyesnodlg() : SceneWindow(250, 125, true) {
 }
 
 int Tyesnodlg::ShowModal(const QString& question) {
-    YesBtn->setText(Text(texts::Yes));
-    NoBtn->setText(Text(texts::No));
+    YesBtn->setText(stage_.Text(texts::Yes));
+    NoBtn->setText(stage_.Text(texts::No));
     Mess->setText(question);
     YesBtn->setDefault(true);
     YesBtn->setFocus();
@@ -34,7 +31,7 @@ int Tyesnodlg::ShowModal(const QString& question) {
 }
 
 void Tyesnodlg::FormPaint() {
-    CopyRect(surface()->canvas, 0, 0, MainForm->MessagePicture, 0, 0, 250, 125);
+    CopyRect(surface()->canvas, 0, 0, stage_.pictures.MessagePicture, 0, 0, 250, 125);
 }
 
 void Tyesnodlg::showEvent(QShowEvent* event) {

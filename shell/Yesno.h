@@ -4,13 +4,14 @@
 #include <QPushButton>
 
 #include "platform/SceneWindow.h"
+#include "stage/Stage.h"
 
 namespace tarnwick {
 
 class Tyesnodlg : public SceneWindow {
     Q_OBJECT
 public:
-    Tyesnodlg();
+    explicit Tyesnodlg(const Stage& stage);
     // Returns the modal result: 1 yes, 2 no.
     int ShowModal(const QString& question);
 
@@ -21,8 +22,9 @@ public:
 protected:
     void FormPaint();
     void showEvent(QShowEvent* event) override;
-};
 
-extern Tyesnodlg* yesnodlg;
+private:
+    const Stage& stage_;
+};
 
 }  // namespace tarnwick

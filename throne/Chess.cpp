@@ -1,19 +1,11 @@
 #include "throne/Chess.h"
 
-#include "platform/System.h"
-#include "platform/Cues.h"
-#include "shell/GameState.h"
-#include "shell/Main.h"
-#include "shell/Msg.h"
-#include "platform/Random.h"
-#include "shell/StartPictures.h"
-#include "shell/Texts.h"
+#include "stage/StartPictures.h"
+#include "state/Cues.h"
 #include "throne/ChessTable.h"
 #include "throne/Done.h"
 
 namespace tarnwick {
-
-TChessWin* ChessWin = nullptr;
 
 namespace {
 
@@ -28,24 +20,13 @@ const BiText FirstEntry{"Du betrittst den Thronsaal, wo Dich Deine schwerste Auf
 const BiText LaterEntry{"Du betrittst den Thronsaal. Die Teile des Schachbretts liegen bereit.",
                         "You enter the throne room. The pieces of the chess board are there."};
 
-QRect TableRect(int piece) {
-    return QRect(SquareSize * PieceCol[piece], SquareSize * PieceRow[piece], BoxSize, BoxSize);
-}
-
 }  // namespace
 
-TChessWin::TChessWin() : SceneWindow(400, 300, true) {
+TChessWin::TChessWin(Stage& stage)
+    : TRiddleFrame(stage, 400, 300, {264, -1, 168, 200, ":/glyphs/board.png"}), Hand(stage.game), game_(stage.game) {
     setObjectName("TChessWin");
-    HelpBtn = MakeGlyphButton(this, 168, 264, 26, 26, ":/glyphs/riddle_help.png");
-    HelpBtn->setDefault(true);
-    EscBtn = MakeGlyphButton(this, 200, 264, 26, 26, ":/glyphs/riddle_esc.png");
-    OKBtn = MakeGlyphButton(this, 200, 264, 26, 26, ":/glyphs/board.png");
     OKBtn->hide();
-    setTabOrder(HelpBtn, EscBtn);
-    setTabOrder(EscBtn, OKBtn);
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowRules(); });
-    connect(EscBtn, &QPushButton::clicked, this, [this] { Finish(ModalLeft); });
-    connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
+    UsePictures({&PiecesPicture, &ThronePicture, &CarrySaveArea});
 
     PaintBox* table = surface();
     table->setMouseTracking(true);  // the carried piece follows the mouse with no button held
@@ -58,22 +39,21 @@ TChessWin::TChessWin() : SceneWindow(400, 300, true) {
 
 bool TChessWin::FormCreate() {
     // Only checked now; decoded the first time the room is drawn.
-    const bool loaded = LoadStartPicture(ThronePicture, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
-                        LoadStartPicture(PiecesPicture, "b8.bmp", 960, 320, Decoding::AtFirstUse);
+    const bool loaded = LoadStartPicture(game_, ThronePicture, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
+                        LoadStartPicture(game_, PiecesPicture, "b8.bmp", 960, 320, Decoding::AtFirstUse);
     if (!loaded) return false;
     CarrySaveArea.Create(BoxSize, BoxSize);
-    SeedGameRandomFromClock();
-    Hand = ChessHand{};
-    ShowLeaveButton(false);
+    Hand = ChessHand(game_);
+    ShowSolved(false);
     ShowCarryCursor(false);
     return true;
 }
 
 int TChessWin::ShowModal() {
-    if (MessDlg) MessDlg->ShowModal(Text(DoorOpen[13] ? LaterEntry : FirstEntry));
+    stage_.Say(game_.DoorOpen[13] ? LaterEntry : FirstEntry);
     // The way out of a finished mission stays open only while the board on
     // the table is still whole: a new or loaded game takes it away.
-    if (OKBtn->isVisibleTo(this) && CheckChessBoard() != BoardCheck::Complete) ShowLeaveButton(false);
+    if (OKBtn->isVisibleTo(this) && CheckChessBoard(game_) != BoardCheck::Complete) ShowSolved(false);
     return RunModal(this);
 }
 
@@ -84,16 +64,14 @@ void TChessWin::showEvent(QShowEvent* event) {
 
 void TChessWin::FormShow() {
     CentreOverMainWindow();
-    HelpBtn->setToolTip(Text(texts::RulesHint));
-    EscBtn->setToolTip(Text(texts::LaterHint));
-    OKBtn->setToolTip(Text(texts::LeaveHint));
+    SetHints();
 
     // A piece still in hand from the last visit waits at its old place for
     // the next click; one that a new or loaded game took away is let go.
     LetGoOfLostPiece();
     if (const int held = Hand.Held()) {
-        DragLeft = SquareSize * PieceCol[held];
-        DragTop = SquareSize * PieceRow[held];
+        DragLeft = SquareSize * game_.PieceCol[held];
+        DragTop = SquareSize * game_.PieceRow[held];
     }
     ShowCarryCursor(Hand.Held() != 0);
     HelpBtn->setFocus();
@@ -102,10 +80,10 @@ void TChessWin::FormShow() {
 void TChessWin::Paint() {
     LetGoOfLostPiece();
     const int held = Hand.Held();
-    CopyRect(surface()->canvas, 0, 0, ThronePicture, 0, 0, 400, 300);
+    CopyRect(canvas_.Window(), 0, 0, canvas_.Room(), 0, 0, 400, 300);
     for (int piece = 1; piece <= PieceCount; ++piece)
-        if (PieceWon(piece) && piece != held)
-            DrawPiece(piece, SquareSize * PieceCol[piece], SquareSize * PieceRow[piece]);
+        if (PieceWon(game_, piece) && piece != held)
+            DrawPiece(piece, SquareSize * game_.PieceCol[piece], SquareSize * game_.PieceRow[piece]);
     // The piece in hand is drawn where it is carried, over the table.
     if (held) SaveAndDrawPiece();
 }
@@ -113,7 +91,7 @@ void TChessWin::Paint() {
 void TChessWin::MouseDown(Qt::MouseButton button, int x, int y) {
     if (LetGoOfLostPiece()) {
         Paint();
-        surface()->Flush();
+        canvas_.ShowAll();
     }
     if (Hand.Held() == 0) {
         PickUp(x, y);
@@ -136,16 +114,14 @@ void TChessWin::MouseMove(int x, int y) {
     SaveAndDrawPiece();
     const QRect after = CarryRect();
     if (before.intersects(after)) {
-        surface()->Flush(before.united(after));
+        canvas_.Show(before.united(after));
     } else {
-        surface()->Flush(before);
-        surface()->Flush(after);
+        canvas_.Show(before);
+        canvas_.Show(after);
     }
 }
 
-void TChessWin::ShowRules() {
-    if (MessDlg) MessDlg->ShowModal(Text(RulesText));
-}
+std::vector<BiText> TChessWin::RulesMessages() const { return {RulesText}; }
 
 void TChessWin::PickUp(int x, int y) {
     if (!Hand.PickUp(x / SquareSize, y / SquareSize)) return;
@@ -155,7 +131,7 @@ void TChessWin::PickUp(int x, int y) {
     DragLeft = x - SquareSize * Hand.GrabCol - SquareSize / 2;
     DragTop = y - SquareSize * Hand.GrabRow - SquareSize / 2;
     SaveAndDrawPiece();
-    surface()->Flush(TableRect(piece).united(CarryRect()));
+    canvas_.Show(TableRect(piece).united(CarryRect()));
     ShowCarryCursor(true);
 }
 
@@ -163,7 +139,7 @@ void TChessWin::TurnInHand() {
     RestoreUnderPiece();
     Hand.Turn();
     SaveAndDrawPiece();
-    surface()->Flush(CarryRect());
+    canvas_.Show(CarryRect());
 }
 
 void TChessWin::PutDown(int x, int y) {
@@ -171,21 +147,21 @@ void TChessWin::PutDown(int x, int y) {
     const QRect carried = CarryRect();
     if (!Hand.PutDown(x / SquareSize, y / SquareSize)) return;  // stays in hand
     RestoreUnderPiece();
-    DrawPiece(piece, SquareSize * PieceCol[piece], SquareSize * PieceRow[piece]);
-    surface()->Flush(carried.united(TableRect(piece)));
+    DrawPiece(piece, SquareSize * game_.PieceCol[piece], SquareSize * game_.PieceRow[piece]);
+    canvas_.Show(carried.united(TableRect(piece)));
     ShowCarryCursor(false);
     CompletionTest();
 }
 
 void TChessWin::CompletionTest() {
-    switch (CheckChessBoard()) {
+    switch (CheckChessBoard(game_)) {
     case BoardCheck::Complete:
-        if (MainForm) MainForm->PlayCue(CueTriumph);
+        stage_.PlayCue(CueTriumph);
         if (DoneWin) RunModal(DoneWin);
-        ShowLeaveButton(true);
+        ShowSolved(true);
         break;
     case BoardCheck::Incomplete:
-        ShowLeaveButton(false);
+        ShowSolved(false);
         break;
     case BoardCheck::Undecided:
         break;
@@ -193,33 +169,33 @@ void TChessWin::CompletionTest() {
 }
 
 void TChessWin::DrawPiece(int piece, int x, int y) {
-    const int turn = PieceTurn[piece];
+    const int turn = game_.PieceTurn[piece];
     for (int row = 0; row < PieceBox; ++row)
         for (int col = 0; col < PieceBox; ++col)
             if (PieceSquareAt(piece, turn, row, col) != EmptySquare)
-                CopyRect(surface()->canvas, x + SquareSize * col, y + SquareSize * row,
-                         PiecesPicture, BoxSize * (piece - 1) + SquareSize * col,
+                CopyRect(canvas_.Window(), x + SquareSize * col, y + SquareSize * row,
+                         canvas_.Art(), BoxSize * (piece - 1) + SquareSize * col,
                          BoxSize * turn + SquareSize * row, SquareSize, SquareSize);
 }
 
 void TChessWin::ErasePiece(int piece) {
-    const int turn = PieceTurn[piece];
+    const int turn = game_.PieceTurn[piece];
     for (int row = 0; row < PieceBox; ++row)
         for (int col = 0; col < PieceBox; ++col)
             if (PieceSquareAt(piece, turn, row, col) != EmptySquare) {
-                const int x = SquareSize * (PieceCol[piece] + col);
-                const int y = SquareSize * (PieceRow[piece] + row);
-                CopyRect(surface()->canvas, x, y, ThronePicture, x, y, SquareSize, SquareSize);
+                const int x = SquareSize * (game_.PieceCol[piece] + col);
+                const int y = SquareSize * (game_.PieceRow[piece] + row);
+                CopyRect(canvas_.Window(), x, y, canvas_.Room(), x, y, SquareSize, SquareSize);
             }
 }
 
 void TChessWin::SaveAndDrawPiece() {
-    CopyRect(CarrySaveArea, 0, 0, surface()->canvas, DragLeft, DragTop, BoxSize, BoxSize);
+    canvas_.SaveUnder(DragLeft, DragTop, BoxSize, BoxSize);
     DrawPiece(Hand.Held(), DragLeft, DragTop);
 }
 
 void TChessWin::RestoreUnderPiece() {
-    CopyRect(surface()->canvas, DragLeft, DragTop, CarrySaveArea, 0, 0, BoxSize, BoxSize);
+    canvas_.RestoreUnder(DragLeft, DragTop, BoxSize, BoxSize);
 }
 
 bool TChessWin::LetGoOfLostPiece() {
@@ -227,11 +203,6 @@ bool TChessWin::LetGoOfLostPiece() {
     Hand.ForgetLostPiece();
     ShowCarryCursor(false);
     return true;
-}
-
-void TChessWin::ShowLeaveButton(bool solved) {
-    EscBtn->setVisible(!solved);
-    OKBtn->setVisible(solved);
 }
 
 void TChessWin::ShowCarryCursor(bool carrying) {
@@ -243,5 +214,9 @@ void TChessWin::ShowCarryCursor(bool carrying) {
 }
 
 QRect TChessWin::CarryRect() const { return QRect(DragLeft, DragTop, BoxSize, BoxSize); }
+
+QRect TChessWin::TableRect(int piece) const {
+    return QRect(SquareSize * game_.PieceCol[piece], SquareSize * game_.PieceRow[piece], BoxSize, BoxSize);
+}
 
 }  // namespace tarnwick

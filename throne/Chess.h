@@ -1,23 +1,22 @@
 #pragma once
-// The throne room behind door 13: the won pieces of the king's chess board
-// lie on the table, and the player carries, turns and puts them down until
-// they form the whole board again.
-#include <QPushButton>
-
-#include "platform/Picture.h"
-#include "platform/SceneWindow.h"
+// The throne room behind door 13, on the riddle frame: the won pieces of the
+// king's chess board lie on the table, and the player carries, turns and
+// puts them down until they form the whole board again.
+#include "riddles/frame/RiddleFrame.h"
 #include "throne/ChessHand.h"
 
 namespace tarnwick {
 
-class TChessWin : public SceneWindow {
+class TDoneWin;
+
+class TChessWin : public TRiddleFrame {
     Q_OBJECT
 public:
-    TChessWin();
+    explicit TChessWin(Stage& stage);
 
     // Checks the throne-room and pieces pictures (decoded at their first
-    // use); false when one is missing
-    // and the program must end (the error box has then been shown).
+    // use); false when one is missing and the program must end (the error
+    // box has then been shown).
     bool FormCreate();
     // The entry message, then the room itself: 1 when left with OKBtn after
     // the board was completed, 2 when left with EscBtn.
@@ -27,11 +26,9 @@ public:
     void Paint();
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseMove(int x, int y);
-    void ShowRules();
 
-    QPushButton* HelpBtn;
-    QPushButton* EscBtn;
-    QPushButton* OKBtn;
+    // The closing window, shown when the board is whole; handed in once made.
+    TDoneWin* DoneWin = nullptr;
 
     // The piece in hand (kept from one visit to the next) and where its
     // 4 x 4 box is drawn while it is carried.
@@ -45,6 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    std::vector<BiText> RulesMessages() const override;
 
 private:
     void DrawPiece(int piece, int x, int y);
@@ -58,11 +56,11 @@ private:
     // Empties the hand when a new or loaded game took its piece away; true
     // if it did.
     bool LetGoOfLostPiece();
-    void ShowLeaveButton(bool solved);
     void ShowCarryCursor(bool carrying);
     QRect CarryRect() const;
-};
+    QRect TableRect(int piece) const;
 
-extern TChessWin* ChessWin;
+    Game& game_;
+};
 
 }  // namespace tarnwick

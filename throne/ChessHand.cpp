@@ -1,18 +1,17 @@
 #include "throne/ChessHand.h"
 
-#include "shell/GameState.h"
 #include "throne/ChessTable.h"
 
 namespace tarnwick {
 
-int ChessHand::Held() const { return PieceWon(HeldPiece) ? HeldPiece : 0; }
+int ChessHand::Held() const { return PieceWon(*table_, HeldPiece) ? HeldPiece : 0; }
 
 void ChessHand::ForgetLostPiece() { HeldPiece = Held(); }
 
 bool ChessHand::PickUp(int col, int row) {
     ForgetLostPiece();
     if (HeldPiece != 0) return false;
-    const std::optional<PieceHit> hit = PieceAt(col, row);
+    const std::optional<PieceHit> hit = PieceAt(*table_, col, row);
     if (!hit) return false;
     HeldPiece = hit->piece;
     GrabCol = hit->boxCol;
@@ -23,7 +22,7 @@ bool ChessHand::PickUp(int col, int row) {
 bool ChessHand::Turn() {
     ForgetLostPiece();
     if (HeldPiece == 0) return false;
-    PieceTurn[HeldPiece] = (PieceTurn[HeldPiece] + 3) % 4;
+    table_->PieceTurn[HeldPiece] = (table_->PieceTurn[HeldPiece] + 3) % 4;
     return true;
 }
 
@@ -32,9 +31,9 @@ bool ChessHand::PutDown(int col, int row) {
     if (HeldPiece == 0) return false;
     const int tc = col - GrabCol;
     const int tr = row - GrabRow;
-    if (!PlaceIsFree(HeldPiece, PieceTurn[HeldPiece], tc, tr)) return false;
-    PieceCol[HeldPiece] = tc;
-    PieceRow[HeldPiece] = tr;
+    if (!PlaceIsFree(*table_, HeldPiece, table_->PieceTurn[HeldPiece], tc, tr)) return false;
+    table_->PieceCol[HeldPiece] = tc;
+    table_->PieceRow[HeldPiece] = tr;
     HeldPiece = 0;
     return true;
 }

@@ -6,9 +6,13 @@
 // A new or loaded game can take the carried piece away (its PieceTurn goes
 // back to -1); such a piece drops out of the hand at the next look, so it is
 // never drawn, turned or put down without a turn.
+#include "state/Game.h"
+
 namespace tarnwick {
 
 struct ChessHand {
+    explicit ChessHand(PieceTable& table) : table_(&table) {}
+
     int HeldPiece = 0;  // 0: empty hand
     int GrabCol = 0;
     int GrabRow = 0;
@@ -30,6 +34,9 @@ struct ChessHand {
     // clear of every other piece; otherwise it stays in hand and false is
     // returned.
     bool PutDown(int col, int row);
+
+private:
+    PieceTable* table_;  // the game's: it outlives every hand
 };
 
 }  // namespace tarnwick

@@ -1,7 +1,5 @@
 #include "throne/ChessTable.h"
 
-#include "shell/GameState.h"
-#include "platform/Random.h"
 
 namespace tarnwick {
 
@@ -19,34 +17,34 @@ bool OnTable(int col, int row) {
 }
 
 // Whether won piece `other` has a square on table cell (col, row).
-bool Covers(int other, int col, int row) {
-    const int boxCol = col - PieceCol[other];
-    const int boxRow = row - PieceRow[other];
+bool Covers(const PieceTable& t, int other, int col, int row) {
+    const int boxCol = col - t.PieceCol[other];
+    const int boxRow = row - t.PieceRow[other];
     if (boxCol < 0 || boxCol >= PieceBox || boxRow < 0 || boxRow >= PieceBox) return false;
-    return PieceSquareAt(other, PieceTurn[other], boxRow, boxCol) != EmptySquare;
+    return PieceSquareAt(other, t.PieceTurn[other], boxRow, boxCol) != EmptySquare;
 }
 
-void SetPlace(int piece, int turn, int col, int row) {
-    PieceCol[piece] = col;
-    PieceRow[piece] = row;
-    PieceTurn[piece] = turn;
+void SetPlace(PieceTable& t, int piece, int turn, int col, int row) {
+    t.PieceCol[piece] = col;
+    t.PieceRow[piece] = row;
+    t.PieceTurn[piece] = turn;
 }
 
 // Picks one of the free places with box corners in the given ranges, all
 // equally likely; false if there is none.
-bool PlaceAmongFree(int piece, int firstCol, int lastCol, int firstRow, int lastRow) {
+bool PlaceAmongFree(PieceTable& t, Random& random, int piece, int firstCol, int lastCol, int firstRow, int lastRow) {
     int freePlaces = 0;
     for (int turn = 0; turn < 4; ++turn)
         for (int col = firstCol; col <= lastCol; ++col)
             for (int row = firstRow; row <= lastRow; ++row)
-                if (PlaceIsFree(piece, turn, col, row)) ++freePlaces;
+                if (PlaceIsFree(t, piece, turn, col, row)) ++freePlaces;
     if (freePlaces == 0) return false;
-    int chosen = GameRandom().Next(freePlaces);
+    int chosen = random.Next(freePlaces);
     for (int turn = 0; turn < 4; ++turn)
         for (int col = firstCol; col <= lastCol; ++col)
             for (int row = firstRow; row <= lastRow; ++row)
-                if (PlaceIsFree(piece, turn, col, row) && chosen-- == 0) {
-                    SetPlace(piece, turn, col, row);
+                if (PlaceIsFree(t, piece, turn, col, row) && chosen-- == 0) {
+                    SetPlace(t, piece, turn, col, row);
                     return true;
                 }
     return false;
@@ -54,9 +52,9 @@ bool PlaceAmongFree(int piece, int firstCol, int lastCol, int firstRow, int last
 
 }  // namespace
 
-bool PieceWon(int piece) { return piece >= 1 && piece <= PieceCount && PieceTurn[piece] >= 0; }
+bool PieceWon(const PieceTable& t, int piece) { return piece >= 1 && piece <= PieceCount && t.PieceTurn[piece] >= 0; }
 
-bool PlaceIsFree(int piece, int turn, int col, int row) {
+bool PlaceIsFree(const PieceTable& t, int piece, int turn, int col, int row) {
     for (int boxRow = 0; boxRow < PieceBox; ++boxRow) {
         for (int boxCol = 0; boxCol < PieceBox; ++boxCol) {
             if (PieceSquareAt(piece, turn, boxRow, boxCol) == EmptySquare) continue;
@@ -64,54 +62,53 @@ bool PlaceIsFree(int piece, int turn, int col, int row) {
             const int tableRow = row + boxRow;
             if (!OnTable(tableCol, tableRow)) return false;
             for (int other = 1; other <= PieceCount; ++other)
-                if (other != piece && PieceWon(other) && Covers(other, tableCol, tableRow))
+                if (other != piece && PieceWon(t, other) && Covers(t, other, tableCol, tableRow))
                     return false;
         }
     }
     return true;
 }
 
-void PlacePiece(int piece) {
-    Random& random = GameRandom();
+void PlacePiece(PieceTable& t, int piece, Random& random) {
     for (int draw = 0; draw < MaxRandomDraws; ++draw) {
         const int col = random.Next(DrawnColumns);
         const int row = random.Next(DrawnRows);
         const int turn = random.Next(4);
-        if (PlaceIsFree(piece, turn, col, row)) {
-            SetPlace(piece, turn, col, row);
+        if (PlaceIsFree(t, piece, turn, col, row)) {
+            SetPlace(t, piece, turn, col, row);
             return;
         }
     }
-    if (PlaceAmongFree(piece, 0, DrawnColumns - 1, 0, DrawnRows - 1)) return;
-    PieceTurn[piece] = random.Next(4);
-    SpreadWonPieces();
+    if (PlaceAmongFree(t, random, piece, 0, DrawnColumns - 1, 0, DrawnRows - 1)) return;
+    t.PieceTurn[piece] = random.Next(4);
+    SpreadWonPieces(t);
 }
 
-void SpreadWonPieces() {
+void SpreadWonPieces(PieceTable& t) {
     for (int piece = 1; piece <= PieceCount; ++piece) {
-        if (!PieceWon(piece)) continue;
-        PieceCol[piece] = PieceBox * ((piece - 1) % 5);
-        PieceRow[piece] = PieceBox * ((piece - 1) / 5);
+        if (!PieceWon(t, piece)) continue;
+        t.PieceCol[piece] = PieceBox * ((piece - 1) % 5);
+        t.PieceRow[piece] = PieceBox * ((piece - 1) / 5);
     }
 }
 
-std::optional<PieceHit> PieceAt(int col, int row) {
+std::optional<PieceHit> PieceAt(const PieceTable& t, int col, int row) {
     std::optional<PieceHit> hit;
     for (int piece = 1; piece <= PieceCount; ++piece)
-        if (PieceWon(piece) && Covers(piece, col, row))
-            hit = PieceHit{piece, col - PieceCol[piece], row - PieceRow[piece]};
+        if (PieceWon(t, piece) && Covers(t, piece, col, row))
+            hit = PieceHit{piece, col - t.PieceCol[piece], row - t.PieceRow[piece]};
     return hit;
 }
 
-BoardCheck CheckChessBoard() {
+BoardCheck CheckChessBoard(const PieceTable& t) {
     int colour[TableColumns][TableRows] = {};
     for (int piece = 1; piece <= PieceCount; ++piece) {
-        if (!PieceWon(piece)) continue;
+        if (!PieceWon(t, piece)) continue;
         for (int boxRow = 0; boxRow < PieceBox; ++boxRow)
             for (int boxCol = 0; boxCol < PieceBox; ++boxCol) {
-                const int square = PieceSquareAt(piece, PieceTurn[piece], boxRow, boxCol);
-                const int col = PieceCol[piece] + boxCol;
-                const int row = PieceRow[piece] + boxRow;
+                const int square = PieceSquareAt(piece, t.PieceTurn[piece], boxRow, boxCol);
+                const int col = t.PieceCol[piece] + boxCol;
+                const int row = t.PieceRow[piece] + boxRow;
                 if (square != EmptySquare && OnTable(col, row)) colour[col][row] = square;
             }
     }
@@ -130,6 +127,20 @@ BoardCheck CheckChessBoard() {
         }
     }
     return BoardCheck::Undecided;
+}
+
+}  // namespace tarnwick
+
+namespace tarnwick {
+
+void PlaceWonPieces(GameInPlay& game, Random& random) {
+    for (int n = 1; n <= RoomCount; ++n) {
+        if (game.DoorOpen[n]) {
+            PlacePiece(game, n, random);
+        } else {
+            game.PieceTurn[n] = -1;
+        }
+    }
 }
 
 }  // namespace tarnwick

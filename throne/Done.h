@@ -1,30 +1,14 @@
 #pragma once
-// The end of the mission: the king has his chess board back.
-#include <QPushButton>
-
-#include "platform/SceneWindow.h"
+// The end of the mission: the king has his chess board back. Shown over the
+// throne room, which stays on top: so does this.
+#include "stage/TextScene.h"
 
 namespace tarnwick {
 
-class TDoneWin : public SceneWindow {
+class TDoneWin : public TextScene {
     Q_OBJECT
 public:
-    TDoneWin();
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QPushButton* OKBtn;
-
-    void FormShow();
-    void Paint();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    explicit TDoneWin(const Stage& stage);
 };
-
-extern TDoneWin* DoneWin;
 
 }  // namespace tarnwick

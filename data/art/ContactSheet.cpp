@@ -2,7 +2,7 @@
 // pictures at 1:1, the labyrinth picture enlarged and assembled into the
 // restored cellar, the button glyphs enlarged, each with its name.
 //   tarnwick_contact_sheet PROGRAM_DIR GLYPH_DIR OUT.png
-#include "LabyrinthLayout.h"
+#include "labyrinth/LabyrinthLayout.h"
 
 #include <QDir>
 #include <QFileInfo>

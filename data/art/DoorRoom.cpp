@@ -3,7 +3,7 @@
 // right, the open door with a lit niche, the three glowing wall stones and
 // the twelve chess-board pieces lying on the niche's ledge.
 #include "ArtKit.h"
-#include "DoorRoomLayout.h"
+#include "labyrinth/DoorRoomLayout.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
 

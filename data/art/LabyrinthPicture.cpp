@@ -1,7 +1,7 @@
 #include "LabyrinthPicture.h"
 
 #include "ArtKit.h"
-#include "LabyrinthLayout.h"
+#include "labyrinth/LabyrinthLayout.h"
 #include "LabyrinthTiles.h"
 #include "PlayerSprites.h"
 

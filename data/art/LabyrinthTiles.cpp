@@ -1,6 +1,6 @@
 #include "LabyrinthTiles.h"
 
-#include "LabyrinthLayout.h"
+#include "labyrinth/LabyrinthLayout.h"
 #include "LabyrinthPicture.h"
 #include "WallFurniture.h"
 

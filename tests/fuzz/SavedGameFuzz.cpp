@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/SavedGame.h"
+#include "state/SavedGame.h"
 
 using namespace tarnwick;
 

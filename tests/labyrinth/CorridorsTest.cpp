@@ -5,7 +5,6 @@
 
 #include "labyrinth/Corridors.h"
 #include "labyrinth/Scramble.h"
-#include "shell/GameState.h"
 #include "support/FakeTime.h"
 
 namespace tarnwick {
@@ -193,18 +192,14 @@ TEST(Scramble, DrawsDirectionThenLineAThousandTimes) {
     EXPECT_TRUE(GridEquals(s.Grid, TargetGrid));
 }
 
-class SpellTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (auto& d : DoorOpen) d = false;
-    }
-    void TearDown() override {
-        for (auto& d : DoorOpen) d = false;
-    }
-};
+GameInPlay RestoredGame() {
+    GameInPlay game;
+    static_cast<LabyrinthState&>(game) = Restored();
+    return game;
+}
 
-TEST_F(SpellTest, StrikesOnAZeroAndCarriesThePlayerInsideFacingSouth) {
-    LabyrinthState s = Restored();
+TEST(SpellTest, StrikesOnAZeroAndCarriesThePlayerInsideFacingSouth) {
+    GameInPlay s = RestoredGame();
     s.PlayerCol = 10;
     s.PlayerRow = 1;
     testing::ScriptedRandom random({0, 8, 4});
@@ -215,27 +210,27 @@ TEST_F(SpellTest, StrikesOnAZeroAndCarriesThePlayerInsideFacingSouth) {
     EXPECT_EQ(s.PlayerFacing, South);
 }
 
-TEST_F(SpellTest, SparesSolvedRoomsAndEveryoneOnceTheThroneRoomIsDone) {
-    LabyrinthState s = Restored();
+TEST(SpellTest, SparesSolvedRoomsAndEveryoneOnceTheThroneRoomIsDone) {
+    GameInPlay s = RestoredGame();
     testing::ScriptedRandom other({3});
     EXPECT_FALSE(CastSpell(s, 6, other));
 
-    DoorOpen[6] = true;
+    s.DoorOpen[6] = true;
     testing::ScriptedRandom solved({0});
     EXPECT_FALSE(CastSpell(s, 6, solved));
     EXPECT_EQ(solved.ranges.size(), 1u);  // the die is still cast
 
-    DoorOpen[13] = true;
+    s.DoorOpen[13] = true;
     testing::ScriptedRandom done({0});
     EXPECT_FALSE(CastSpell(s, 5, done));
     EXPECT_TRUE(done.ranges.empty());  // no die at all
 }
 
-TEST_F(SpellTest, StrikesAboutOnceInSixVisits) {
+TEST(SpellTest, StrikesAboutOnceInSixVisits) {
     SeededRandom random(7);
     int strikes = 0;
     for (int i = 0; i < 6000; ++i) {
-        LabyrinthState s = Restored();
+        GameInPlay s = RestoredGame();
         if (CastSpell(s, 3, random)) {
             ++strikes;
             EXPECT_GE(s.PlayerCol, 1);

@@ -6,7 +6,7 @@
 
 #include "pages/Help.h"
 #include "platform/SceneWindow.h"
-#include "shell/GameState.h"
+#include "support/GameRig.h"
 
 using namespace tarnwick;
 
@@ -25,6 +25,7 @@ class HelpPagesTest : public QObject {
     Q_OBJECT
 
 private:
+    testing::StageRig rig_;
     std::unique_ptr<THelpWin> help_;
     int shownOnPage_ = 0;
 
@@ -45,7 +46,7 @@ private:
 
 private slots:
     void initTestCase() {
-        ProgramDir = PROGRAM_DIR;
+        rig_.game.ProgramDir = PROGRAM_DIR;
         SetModalScript([this](QDialog* window) {
             shownOnPage_ = static_cast<THelpWin*>(window)->HelpPage;
             return ModalDone;
@@ -53,8 +54,8 @@ private slots:
     }
 
     void init() {
-        Language = 0;
-        help_ = std::make_unique<THelpWin>();
+        rig_.game.Language = 0;
+        help_ = std::make_unique<THelpWin>(rig_.stage);
         QVERIFY(help_->FormCreate());
         help_->Activate();
     }
@@ -76,7 +77,7 @@ private slots:
     }
 
     void aSectionsHeadingStandsOnEachOfItsPages() {
-        Language = 1;
+        rig_.game.Language = 1;
         help_->Activate();
         QVERIFY(help_->c[1]->text().isEmpty());
         for (int page : {2, 5}) {
@@ -87,7 +88,7 @@ private slots:
         QCOMPARE(help_->c[1]->text(), QString("Die verschlossenen Kammern"));
         GoTo(12);
         QCOMPARE(help_->c[1]->text(), QString("Die zusätzlichen Rätsel"));
-        Language = 0;
+        rig_.game.Language = 0;
         GoTo(11);
         QCOMPARE(help_->c[1]->text(), QString("The old throne room"));
     }
@@ -120,7 +121,7 @@ private slots:
 
     void theTextsOfAPageKeepClearOfEachOtherAndOfTheButtons() {
         for (int language : {0, 1}) {
-            Language = language;
+            rig_.game.Language = language;
             help_->Activate();
             for (int page = 1; page <= 12; ++page) {
                 GoTo(page);
@@ -141,14 +142,14 @@ private slots:
 
     void everyShowingStartsOnPageOneInTheLanguageOfTheMoment() {
         GoTo(8);
-        Language = 1;
+        rig_.game.Language = 1;
         QCOMPARE(help_->ShowModal(), ModalDone);
         QCOMPARE(shownOnPage_, 1);
         QVERIFY(!help_->UpBtn->isEnabled());
         QVERIFY(help_->c[1]->text().isEmpty());
         QVERIFY(help_->c[2]->text().startsWith("Da Du Dich"));
         QCOMPARE(help_->OKBtn->toolTip(), QString("Genug."));
-        Language = 0;
+        rig_.game.Language = 0;
         help_->ShowModal();
         QVERIFY(help_->c[2]->text().startsWith("Since you"));
         QCOMPARE(help_->OKBtn->toolTip(), QString("That's enough."));

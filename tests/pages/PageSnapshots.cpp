@@ -7,7 +7,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/GameModule.h"
-#include "shell/GameState.h"
+#include "support/GameRig.h"
 
 using namespace tarnwick;
 
@@ -16,15 +16,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString(argv[1]) : QString(".");
     QDir().mkpath(out);
-    ProgramDir = PROGRAM_DIR;
+    testing::StageRig rig_;
     SetGameModuleFolder(PROGRAM_DIR);
 
-    TIntroWin intro;
+    TIntroWin intro(rig_.stage);
     intro.FormCreate();
-    THelpWin help;
+    THelpWin help(rig_.stage);
     help.FormCreate();
     for (int language : {1, 0}) {
-        Language = language;
+        rig_.game.Language = language;
         const QString tongue = language == 1 ? "de" : "en";
         intro.Activate();
         for (int page = 1; page <= TIntroWin::PageCount; ++page) {

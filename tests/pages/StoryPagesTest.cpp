@@ -9,7 +9,7 @@
 #include "pages/Intro.h"
 #include "platform/GameModule.h"
 #include "platform/SceneWindow.h"
-#include "shell/GameState.h"
+#include "support/GameRig.h"
 
 using namespace tarnwick;
 
@@ -29,6 +29,7 @@ class StoryPagesTest : public QObject {
     Q_OBJECT
 
 private:
+    testing::StageRig rig_;
     QTemporaryDir folder_;
     std::unique_ptr<TIntroWin> intro_;
     int shownOnPage_ = 0;  // the page on show when the modal loop began
@@ -36,17 +37,17 @@ private:
     // A story window whose clip is the given file (empty: the real one).
     void Create(const QString& clip = QString()) {
         intro_.reset();
-        ProgramDir = PROGRAM_DIR;
-        if (!clip.isEmpty()) ProgramDir = folder_.path().toStdString() + "/";
+        rig_.game.ProgramDir = PROGRAM_DIR;
+        if (!clip.isEmpty()) rig_.game.ProgramDir = folder_.path().toStdString() + "/";
         if (!clip.isEmpty() && clip != "missing") {
             QFile::remove(folder_.path() + "/a1.avi");
             QFile file(folder_.path() + "/a1.avi");
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(clip.toUtf8());
         }
-        intro_ = std::make_unique<TIntroWin>();
+        intro_ = std::make_unique<TIntroWin>(rig_.stage);
         QVERIFY(intro_->FormCreate());
-        ProgramDir = PROGRAM_DIR;
+        rig_.game.ProgramDir = PROGRAM_DIR;
         intro_->Activate();
     }
 
@@ -72,7 +73,7 @@ private slots:
         });
     }
 
-    void init() { Language = 0; }
+    void init() { rig_.game.Language = 0; }
     void cleanup() { intro_.reset(); }
 
     void theButtonsLeafWithinTheNinePages() {
@@ -197,7 +198,7 @@ private slots:
     void everyShowingStartsOnPageOneInTheLanguageOfTheMoment() {
         Create();
         GoTo(6);
-        Language = 1;
+        rig_.game.Language = 1;
         QCOMPARE(intro_->ShowModal(), ModalDone);
         QCOMPARE(shownOnPage_, 1);
         QCOMPARE(ShownLabels(), PageLabels[1]);
@@ -205,7 +206,7 @@ private slots:
         QVERIFY(intro_->Label[1]->text().startsWith("Vor langer"));
         QCOMPARE(intro_->Label[18]->text(), QString("Dich!"));
         QCOMPARE(intro_->OKBtn->toolTip(), QString("Ich möcht beginnen."));
-        Language = 0;
+        rig_.game.Language = 0;
         QVERIFY(intro_->Label[1]->text().startsWith("Vor langer"));  // until the next showing
         intro_->ShowModal();
         QVERIFY(intro_->Label[1]->text().startsWith("Long, long ago"));
@@ -229,7 +230,7 @@ private slots:
     void everyTextFitsItsLabel() {
         Create();
         for (int language : {0, 1}) {
-            Language = language;
+            rig_.game.Language = language;
             intro_->Activate();
             for (int n = 1; n <= 19; ++n) {
                 const PageLabel* label = intro_->Label[n];

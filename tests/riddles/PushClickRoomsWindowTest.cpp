@@ -5,15 +5,12 @@
 #include <memory>
 
 #include "platform/SceneWindow.h"
-#include "riddles/DisplacementRules.h"
-#include "riddles/Riddle12.h"
-#include "riddles/Riddle5.h"
-#include "riddles/Riddle6.h"
-#include "riddles/RiddleRooms.h"
-#include "riddles/SayingsRules.h"
-#include "shell/GameState.h"
+#include "riddles/corridors/DisplacementRules.h"
+#include "riddles/Rooms.h"
+#include "riddles/sayings/SayingsRules.h"
+#include "state/Game.h"
 #include "shell/Msg.h"
-#include "support/GameRig.h"
+#include "support/WindowsRig.h"
 
 using namespace tarnwick;
 
@@ -21,25 +18,18 @@ class PushClickRoomsWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::GameRig rig_;
-    Picture art_;
-    Picture room_{320, 380};
-    Picture dragSave_{54, 54};
-    std::unique_ptr<TMessDlg> mess_;
+    testing::WindowsRig rig_;
     QStringList messages_;
-    std::vector<int> cues_;
 
-    void Furnish(TRiddleWin& room) {
-        room.UsePictures({&art_, &room_, &dragSave_});
-        room.UseCues([this](int cue) { cues_.push_back(cue); });
-    }
+    const Picture& Art() { return rig_.windows.stage.pictures.RiddlePicture; }
+    std::vector<int> Cues() { return rig_.TakeCues(); }
 
     // Enters a room: the entry message, then the room is built and painted
     // and the test plays on in it.
     void Enter(TRiddleWin& room, int level) {
         messages_.clear();
         room.ShowModal(level);
-        cues_.clear();
+        rig_.TakeCues();
     }
 
     static bool Visible(QWidget* button) { return button->isVisibleTo(button->parentWidget()); }
@@ -61,12 +51,10 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(art_.LoadBmp(PROGRAM_DIR "b2.bmp"));
-        mess_ = std::make_unique<TMessDlg>();
-        MessDlg = mess_.get();
+        QVERIFY(rig_.Ready());
         SetModalScript([this](QDialog* window) {
-            if (window == mess_.get()) {
-                messages_ << mess_->Mess->text();
+            if (window == rig_.windows.MessDlg) {
+                messages_ << rig_.windows.MessDlg->Mess->text();
                 return ModalDone;
             }
             if (auto* riddle = dynamic_cast<TRiddleWin*>(window)) {
@@ -79,24 +67,20 @@ private slots:
 
     void cleanupTestCase() {
         SetModalScript({});
-        MessDlg = nullptr;
-        mess_.reset();
     }
 
-    void init() { Language = 0; }
+    void init() { rig_.State().Language = 0; }
 
     void theDoorRoomsFindTheirRiddles() {
         for (int number : {5, 6, 12}) {
-            std::unique_ptr<TRiddleWin> room(MakeRiddleWindow(number));
+            std::unique_ptr<TRiddleWin> room(MakeRiddleWindow(rig_.windows.stage, number));
             QVERIFY(room);
             QCOMPARE(room->objectName(), QString("TRiddle%1Win").arg(number));
-            QCOMPARE(RiddleWindows[number], room.get());
         }
     }
 
     void thePushRoomStepsTheBallUnderTheMouse() {
-        TRiddle5Win room;
-        Furnish(room);
+        TRiddleWin& room = rig_.Room(5);
         Enter(room, 1);
         QCOMPARE(messages_, QStringList{"You want to enter the room of displacement. Don't let you push away."});
         QCOMPARE(room.OKBtn->objectName(), QString("OkBtn"));
@@ -111,11 +95,11 @@ private slots:
         room.MouseMove(centre(3, 1).x(), centre(3, 1).y());
         room.MouseMove(5, 5);                                 // off the board
         room.MouseUp(5, 5);
-        QCOMPARE(cues_, (std::vector<int>{9, 9}));
+        QCOMPARE(Cues(), (std::vector<int>{9, 9}));
         QVERIFY(!Solved(room));
         // The ball stands opaque on its black corridor square, the field it left is bare corridor.
-        QVERIFY(Shows(room, art_, 38 + 2 + 32 * 3, 108 + 2 + 32, {28 * DisplacementRules::Red, 320}, 28));
-        QVERIFY(Shows(room, art_, 38 + 64, 108 + 64, {192, 256}, 32));
+        QVERIFY(Shows(room, Art(), 38 + 2 + 32 * 3, 108 + 2 + 32, {28 * DisplacementRules::Red, 320}, 28));
+        QVERIFY(Shows(room, Art(), 38 + 64, 108 + 64, {192, 256}, 32));
 
         // One step before the goal: the last step solves with cues 9 and 5.
         auto& rules = dynamic_cast<DisplacementRules&>(room.Rules());
@@ -128,24 +112,24 @@ private slots:
         nearlyDone[7 * 2 + 4] = DisplacementRules::Corridor;
         nearlyDone[7 * 1 + 4] = DisplacementRules::Red;
         rules.SetValues(nearlyDone);
-        cues_.clear();
+        rig_.TakeCues();
         room.MouseDown(centre(4, 1).x(), centre(4, 1).y());
         room.MouseMove(centre(4, 2).x(), centre(4, 2).y());
         room.MouseUp(centre(4, 2).x(), centre(4, 2).y());
-        QCOMPARE(cues_, (std::vector<int>{9, 5}));
+        QCOMPARE(Cues(), (std::vector<int>{9, 5}));
         QVERIFY(Solved(room));
 
         // Reset keeps the success button; a press and release without a step
         // is judged and takes it away, silently.
         room.ResetBtnClick();
         QVERIFY(Solved(room));
-        cues_.clear();
+        rig_.TakeCues();
         room.MouseDown(centre(2, 3).x(), centre(2, 3).y());
         room.MouseUp(centre(2, 3).x(), centre(2, 3).y());
         QVERIFY(!Solved(room));
-        QVERIFY(cues_.empty());
+        QVERIFY(Cues().empty());
 
-        Language = 1;
+        rig_.State().Language = 1;
         Enter(room, 3);
         messages_.clear();
         room.ShowRules();
@@ -155,12 +139,13 @@ private slots:
     }
 
     void theRoomOfSayingsSpellsEverySayingInBothLanguages() {
-        TRiddle6Win room;
-        Furnish(room);
-        QCOMPARE(room.spell->geometry(), QRect(20, 296, 261, 53));
+        TRiddleWin& room = rig_.Room(6);
+        auto* spell = room.findChild<QLabel*>("spell");
+        QVERIFY(spell);
+        QCOMPARE(spell->geometry(), QRect(20, 296, 261, 53));
         QCOMPARE(room.OKBtn->objectName(), QString("OkBtn"));
         for (int language : {1, 0}) {
-            Language = language;
+            rig_.State().Language = language;
             for (int level = 1; level <= 3; ++level) {
                 Enter(room, level);
                 auto& rules = dynamic_cast<SayingsRules&>(room.Rules());
@@ -181,28 +166,28 @@ private slots:
                         // The clicked letter is gone: the bare square shows.
                         const Pixel corner = g.Corner(cell);
                         QCOMPARE(room.surface()->canvas.Image().copy(corner.x, corner.y, 32, 32),
-                                 room_.Image().copy(corner.x, corner.y, 32, 32));
+                                 room.Canvas().Room().Image().copy(corner.x, corner.y, 32, 32));
                     }
                     expected.push_back(9);
                 }
                 expected.push_back(5);
-                QCOMPARE(cues_, expected);
+                QCOMPARE(Cues(), expected);
                 QVERIFY(Solved(room));
                 const QString saying = QString::fromUtf8(language == 1 ? SayingsRules::SayingOf(level).german
                                                                        : SayingsRules::SayingOf(level).english);
-                QCOMPARE(room.spell->text(), saying);
+                QCOMPARE(spell->text(), saying);
                 // The whole line fits the label, wrapped by words.
-                const QRect needed = QFontMetrics(room.spell->font())
-                                         .boundingRect(room.spell->contentsRect(), Qt::TextWordWrap, saying);
-                QVERIFY2(room.spell->contentsRect().contains(needed), qPrintable(saying));
+                const QRect needed = QFontMetrics(spell->font())
+                                         .boundingRect(spell->contentsRect(), Qt::TextWordWrap, saying);
+                QVERIFY2(spell->contentsRect().contains(needed), qPrintable(saying));
 
                 // A click on a used field or beside the grid does nothing.
-                cues_.clear();
+                rig_.TakeCues();
                 room.MouseDown(g.left + 16, g.top + 16);
                 room.MouseDown(g.left - 1, g.top + 16);
-                QVERIFY(cues_.empty());
+                QVERIFY(Cues().empty());
                 room.ResetBtnClick();
-                QCOMPARE(room.spell->text(), QString());
+                QCOMPARE(spell->text(), QString());
                 QVERIFY(Solved(room));
             }
         }
@@ -210,8 +195,7 @@ private slots:
     }
 
     void theRoomOfSeparationTogglesCutLines() {
-        TRiddle12Win room;
-        Furnish(room);
+        TRiddleWin& room = rig_.Room(12);
         Enter(room, 1);
         QCOMPARE(room.Title->text(), QString("Room of separation"));
         // Level 1: the board at (86, 141), four fields a side.
@@ -222,7 +206,7 @@ private slots:
         below(0, 0), below(2, 0), below(1, 1), below(2, 1), below(1, 2), below(3, 2);
         std::vector<int> expected(12, 9);
         expected.push_back(5);
-        QCOMPARE(cues_, expected);
+        QCOMPARE(Cues(), expected);
         QVERIFY(Solved(room));
         // Cut lines are white pairs, uncut ones black.
         const QImage& shown = room.surface()->canvas.Image();
@@ -230,26 +214,26 @@ private slots:
         QCOMPARE(shown.pixel(86 + 64 + 32, 141 + 10), 0xffffffffu);
         QCOMPARE(shown.pixel(86 + 31, 141 + 10), 0xff000000u);
         // The fixed ball at (1, 1) lies in the room background.
-        QCOMPARE(room_.Image().pixel(86 + 32 + 16, 141 + 32 + 16), art_.Image().pixel(14, 320 + 14));
+        QCOMPARE(room.Canvas().Room().Image().pixel(86 + 32 + 16, 141 + 32 + 16), Art().Image().pixel(14, 320 + 14));
 
         // A line inside a part: unsolved again, no cue but 9.
-        cues_.clear();
+        rig_.TakeCues();
         right(0, 0);
-        QCOMPARE(cues_, std::vector<int>{9});
+        QCOMPARE(Cues(), std::vector<int>{9});
         QVERIFY(!Solved(room));
         right(0, 0);
         QVERIFY(Solved(room));
         // The border and beside the board: nothing.
-        cues_.clear();
+        rig_.TakeCues();
         room.MouseDown(86 + 2, 141 + 48);
         room.MouseDown(86 + 3 * 32 + 30, 141 + 48);
         room.MouseDown(80, 150);
-        QVERIFY(cues_.empty());
+        QVERIFY(Cues().empty());
         room.ResetBtnClick();
         QVERIFY(Solved(room));
         QCOMPARE(room.surface()->canvas.Image().pixel(86 + 64 + 31, 141 + 10), 0xff000000u);
 
-        Language = 1;
+        rig_.State().Language = 1;
         Enter(room, 2);
         room.ShowRules();
         QCOMPARE(messages_.mid(1),

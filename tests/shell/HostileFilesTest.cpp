@@ -8,10 +8,11 @@
 #include <optional>
 
 #include "platform/System.h"
-#include "shell/GameState.h"
-#include "shell/IniFile.h"
+#include "labyrinth/Corridors.h"
+#include "state/IniFile.h"
+#include "shell/GameWindows.h"
 #include "shell/Main.h"
-#include "shell/SavedGame.h"
+#include "state/SavedGame.h"
 #include "support/GameRig.h"
 #include "support/OddFiles.h"
 
@@ -35,14 +36,14 @@ Maker Place(const std::string& left, const std::string& top) {
 const Maker GoodSettings = Place("100", "80");
 
 std::string GoodRecord() {
-    LabyrinthState s;
+    GameInPlay s;
     CopyGrid(s.Grid, TargetGrid);
     s.PlayerCol = 10;
     s.PlayerRow = 5;
     s.PlayerFacing = West;
-    bool doors[14] = {};
-    doors[7] = true;
-    const auto bytes = EncodeSavedGame(RecordFromState(s, 5, doors));
+    s.ReservedWord = 5;
+    s.DoorOpen[7] = true;
+    const auto bytes = EncodeSavedGame(RecordFromState(s));
     return std::string(bytes.begin(), bytes.end());
 }
 void GoodGame(const fs::path& at) { WriteFile(at, GoodRecord()); }
@@ -144,26 +145,23 @@ private slots:
         const fs::path folder = rig_.config.path().toStdString();
         for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
         const fs::path settings = folder / "mindcrate.ini";
-        const fs::path game = folder / "last.htk";
-        c.game(game);
+        const fs::path last = folder / "last.htk";
+        c.game(last);
         c.settings(settings);
-        Language = -1;
-        for (auto& open : DoorOpen) open = false;
-
-        auto main = std::make_unique<TMainForm>();
+        auto windows = std::make_unique<GameWindows>(rig_.clock, rig_.dice, rig_.cues);
         {
             const Watchdog watchdog(c.name, std::chrono::seconds(20));
-            QVERIFY(main->FormCreate());
+            QVERIFY(windows->MakeAll());
         }
-        QCOMPARE(Language, c.expected.language);
+        const TMainForm* main = windows->MainForm;
+        const Game& game = windows->game;
+        QCOMPARE(game.Language, c.expected.language);
         const QPoint centred(ScreenWidth() / 2 - main->width() / 2, ScreenHeight() / 2 - main->height() / 2);
         QCOMPARE(main->pos(), c.expected.place.value_or(centred));
-        QCOMPARE(!ShowStoryAtStart, c.expected.resumed);
-        QCOMPARE(DoorOpen[7], c.expected.resumed);
-        QCOMPARE(main->PlayerCol, c.expected.resumed ? 10 : 0);
-        if (c.expected.language == 1) QCOMPARE(GameFileName, game.string());
-        main.reset();
-        for (auto& open : DoorOpen) open = false;
+        QCOMPARE(!game.ShowStoryAtStart, c.expected.resumed);
+        QCOMPARE(game.DoorOpen[7], c.expected.resumed);
+        QCOMPARE(game.PlayerCol, c.expected.resumed ? 10 : 0);
+        if (c.expected.language == 1) QCOMPARE(game.GameFileName, last.string());
     }
 };
 

@@ -16,7 +16,8 @@
 #include "platform/GameModule.h"
 #include "platform/LazyCuePlayer.h"
 #include "platform/System.h"
-#include "shell/GameState.h"
+#include "riddles/frame/RiddleWin.h"
+#include "shell/GameWindows.h"
 #include "shell/Load.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
@@ -26,6 +27,7 @@
 #include "support/GameRig.h"
 #include "throne/Chess.h"
 #include "throne/ChessTable.h"
+#include "state/Cues.h"
 #include "throne/Done.h"
 
 using namespace tarnwick;
@@ -51,51 +53,42 @@ private slots:
     void initTestCase() {
         SetGameModuleFolder(PROGRAM_DIR);
         SetModalScript([](QDialog*) { return ModalDone; });
-        Language = 0;
     }
 
     // One run through, in the order a player meets these things.
     void theGameStartsWithoutWhatItDoesNotShowYet() {
         QVERIFY(!Loaded("libavcodec"));
         QVERIFY(!Loaded("libQt6Multimedia"));
-        TMainForm main;
-        QVERIFY(main.FormCreate());
-        TSplash splash;
-        TIntroWin intro;
-        QVERIFY(intro.FormCreate());
-        IntroWin = &intro;
-        TPuzzleWin puzzle;
-        QVERIFY(puzzle.FormCreate());
-        TChessWin chess;
-        QVERIFY(chess.FormCreate());
-        Tyesnodlg yesno;
-        TMessDlg mess;
-        TDoneWin done;
-        TMazeWin maze;
-        THelpWin help;
-        QVERIFY(help.FormCreate());
-        TLoadDlg load;
-        TSaveAsDlg save;
+        LazyCuePlayer sound;
+        GameWindows windows(rig_.clock, rig_.dice, sound);
+        QVERIFY(windows.MakeAll());
+        windows.game.Language = 0;
+        TMainForm& main = *windows.MainForm;
+        TPuzzleWin& puzzle = *windows.PuzzleWin;
+        TChessWin& chess = *windows.ChessWin;
+        TIntroWin& intro = *windows.IntroWin;
+        const SharedPictures& pictures = windows.stage.pictures;
 
         // The shared pictures are there from the start; nothing else is.
-        QVERIFY(main.LabyrinthPicture.HasPixels());
-        QVERIFY(main.RiddlePicture.HasPixels());
-        QVERIFY(main.MessagePicture.HasPixels());
+        QVERIFY(pictures.LabyrinthPicture.HasPixels());
+        QVERIFY(pictures.RiddlePicture.HasPixels());
+        QVERIFY(pictures.MessagePicture.HasPixels());
         QVERIFY(!puzzle.RoomPicture.HasPixels());
         QVERIFY(!chess.ThronePicture.HasPixels());
         QVERIFY(!chess.PiecesPicture.HasPixels());
-        const SceneWindow* scenes[] = {&splash, &intro, &puzzle, &chess, &yesno,
-                                       &mess,   &done,  &maze,   &help};
+        std::vector<const SceneWindow*> scenes = {windows.Splash, &intro, &puzzle, &chess, windows.yesnodlg,
+                                                  windows.MessDlg, windows.DoneWin, windows.MazeWin, windows.HelpWin};
+        for (int room = 1; room <= RoomCount; ++room) scenes.push_back(windows.RiddleWindows[room]);
         for (const SceneWindow* scene : scenes)
             QVERIFY2(!scene->surface()->canvas.HasPixels(), qPrintable(scene->objectName()));
         QVERIFY(!main.box->canvas.HasPixels());
-        QVERIFY(!load.OKBtn && !load.FileListBox);
-        QVERIFY(!save.OKBtn && !save.FileEdit);
+        QVERIFY(!windows.LoadDlg->OKBtn && !windows.LoadDlg->FileListBox);
+        QVERIFY(!windows.SaveAsDlg->OKBtn && !windows.SaveAsDlg->FileEdit);
         QVERIFY(!Loaded("libavcodec"));
         QVERIFY(!Loaded("libQt6Multimedia"));
 
         // The labyrinth is drawn; the door room at its first drawing.
-        main.FormPaint();
+        main.box->FormPaint();
         QVERIFY(main.box->canvas.HasPixels());
         puzzle.Room = 3;
         puzzle.Paint();
@@ -111,22 +104,21 @@ private slots:
         Picture b3;
         QVERIFY(b3.LoadBmp(PROGRAM_DIR "b3.bmp"));
         QCOMPARE(chess.surface()->canvas.Image(), b3.Image().copy(0, 0, 400, 300));
-        PlacePiece(5);
+        PlacePiece(windows.game, 5, rig_.dice);
         chess.Paint();
         QVERIFY(chess.PiecesPicture.HasPixels());
         QVERIFY(chess.surface()->canvas.Image() != b3.Image().copy(0, 0, 400, 300));
-        PieceTurn[5] = -1;
+        windows.game.PieceTurn[5] = -1;
 
         // The file windows get their controls at their first showing.
+        TSaveAsDlg& save = *windows.SaveAsDlg;
         QCOMPARE(save.ShowModal(PROGRAM_DIR), ModalDone);
         QVERIFY(save.FileEdit && save.OKBtn->isDefault());
         QVERIFY(save.DirectoryListBox->count() > 0);  // the folder was read
-        QVERIFY(!load.OKBtn);
+        QVERIFY(!windows.LoadDlg->OKBtn);
 
         // Cues with the sound button up load nothing, the first one to be
         // heard loads the sound system.
-        LazyCuePlayer sound;
-        SetGameCuePlayer(&sound);
         main.soundbtn->setChecked(false);
         main.PlayCue(CueShift);
         main.PlayCue(0);
@@ -150,8 +142,6 @@ private slots:
         QVERIFY(sound.Loaded());
         QVERIFY(Loaded("libQt6Multimedia"));
         main.PlayCue(0);
-        SetGameCuePlayer(&rig_.cues);
-        IntroWin = nullptr;
     }
 
     void withoutTheSoundModuleEveryCueIsSilence() {
@@ -186,15 +176,16 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("BM, they said, but it is only words.");
         }
-        ProgramDir = folder.path().toStdString() + "/";
+        testing::StageRig rig;
+        rig.game.ProgramDir = folder.path().toStdString() + "/";
         QStringList errors;
         SetErrorBoxScript([&](const QString& text) { errors << text; });
-        TPuzzleWin puzzle;
-        TChessWin chess;
+        RiddleWindowTable noRiddles{};
+        TPuzzleWin puzzle(rig.stage, noRiddles);
+        TChessWin chess(rig.stage);
         const bool room = puzzle.FormCreate();
         const bool throne = chess.FormCreate();
         SetErrorBoxScript({});
-        ProgramDir = PROGRAM_DIR;
         QCOMPARE(room, missing != "b1.bmp");
         QCOMPARE(throne, missing == "b1.bmp");
         // Every one of them is named in the error box.

@@ -8,14 +8,15 @@
 #include <fstream>
 #include <memory>
 
+#include "labyrinth/Corridors.h"
 #include "labyrinth/Maze.h"
 #include "throne/Chess.h"
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
-#include "shell/GameState.h"
+#include "shell/GameWindows.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
-#include "shell/SavedGame.h"
+#include "state/SavedGame.h"
 #include "shell/Yesno.h"
 #include "support/GameRig.h"
 
@@ -27,53 +28,43 @@ class MainWindowTest : public QObject {
 
 private:
     testing::GameRig rig_;
-    std::unique_ptr<TMainForm> main_;
-    std::unique_ptr<Tyesnodlg> yesno_;
-    std::unique_ptr<TMessDlg> mess_;
-    std::unique_ptr<TMazeWin> maze_;
+    std::unique_ptr<GameWindows> windows_;
+    TMainForm* main_ = nullptr;
     QStringList shown_;          // windows run modally, in order
     QList<int> answers_;         // results the modal script gives, in order
 
     bool Start(const std::string& folder = PROGRAM_DIR) {
         SetProgramFolder(folder);
-        main_ = std::make_unique<TMainForm>();
-        if (!main_->FormCreate()) return false;
-        yesno_ = std::make_unique<Tyesnodlg>();
-        yesnodlg = yesno_.get();
-        mess_ = std::make_unique<TMessDlg>();
-        MessDlg = mess_.get();
-        maze_ = std::make_unique<TMazeWin>();
-        MazeWin = maze_.get();
+        windows_ = std::make_unique<GameWindows>(rig_.clock, rig_.dice, rig_.cues);
+        if (!windows_->MakeAll()) return false;
+        main_ = windows_->MainForm;
         return true;
     }
 
     void Stop() {
-        maze_.reset();
-        mess_.reset();
-        yesno_.reset();
-        main_.reset();
-        MazeWin = nullptr;
-        MessDlg = nullptr;
-        yesnodlg = nullptr;
+        main_ = nullptr;
+        windows_.reset();
     }
+
+    Game& State() { return windows_->game; }
 
     QString Ini() const { return rig_.config.path() + "/mindcrate.ini"; }
 
     QImage FreshPaint() {
-        main_->FormPaint();
+        main_->box->FormPaint();
         return main_->box->canvas.Image().copy();
     }
 
     void Click(int col, int row, int dx = 27, int dy = 27) {
-        main_->boxMouseDown(Qt::LeftButton, Qt::NoModifier, 54 * col + dx, 54 * row + dy);
+        main_->box->boxMouseDown(Qt::LeftButton, Qt::NoModifier, 54 * col + dx, 54 * row + dy);
     }
 
     void RestoredGrid() {
-        CopyGrid(main_->Grid, TargetGrid);
-        main_->PlayerCol = 0;
-        main_->PlayerRow = 3;
-        main_->PlayerFacing = East;
-        main_->MazeRestored = false;
+        CopyGrid(State().Grid, TargetGrid);
+        State().PlayerCol = 0;
+        State().PlayerRow = 3;
+        State().PlayerFacing = East;
+        State().MazeRestored = false;
     }
 
 private slots:
@@ -90,31 +81,28 @@ private slots:
         answers_.clear();
         rig_.cues.log.clear();
         rig_.clock.waits.clear();
-        Language = -1;
     }
 
     void cleanup() {
-        SetGameRandom(nullptr);
-        ChessWin = nullptr;
-        for (auto& open : DoorOpen) open = false;
+        rig_.dice.use = nullptr;
         Stop();
     }
 
     void firstStartWithoutSettings() {
         QVERIFY(Start());
-        QCOMPARE(Language, -1);
-        QCOMPARE(GameFileName, std::string(PROGRAM_DIR) + "noname.htk");
-        QVERIFY(ShowStoryAtStart);
+        QCOMPARE(State().Language, -1);
+        QCOMPARE(State().GameFileName, std::string(PROGRAM_DIR) + "noname.htk");
+        QVERIFY(State().ShowStoryAtStart);
         QVERIFY(main_->soundbtn->isChecked());
-        QCOMPARE(main_->PlayerCol, 0);
-        QCOMPARE(main_->PlayerRow, 3);
-        QCOMPARE(main_->PlayerFacing, int(East));
-        QVERIFY(!main_->MazeRestored);
-        for (int d = 1; d <= 13; ++d) QVERIFY(!DoorOpen[d]);
-        for (int n = 1; n <= 12; ++n) QCOMPARE(PieceTurn[n], -1);
+        QCOMPARE(State().PlayerCol, 0);
+        QCOMPARE(State().PlayerRow, 3);
+        QCOMPARE(State().PlayerFacing, int(East));
+        QVERIFY(!State().MazeRestored);
+        for (int d = 1; d <= 13; ++d) QVERIFY(!State().DoorOpen[d]);
+        for (int n = 1; n <= 12; ++n) QCOMPARE(State().PieceTurn[n], -1);
         const int r[] = {1, 3, 5}, c[] = {2, 4, 6, 8};
         for (int row : r)
-            for (int col : c) QCOMPARE(main_->Grid[row][col], TargetGrid[row][col]);
+            for (int col : c) QCOMPARE(State().Grid[row][col], TargetGrid[row][col]);
         // Centred on the screen.
         QCOMPARE(main_->pos().x(), ScreenWidth() / 2 - main_->width() / 2);
         QCOMPARE(main_->pos().y(), ScreenHeight() / 2 - main_->height() / 2);
@@ -176,35 +164,35 @@ private slots:
         QVERIFY(Start());
         QCOMPARE(main_->pos().x(), ScreenWidth() / 2 - main_->width() / 2);
         QCOMPARE(main_->pos().y(), ScreenHeight() / 2 - main_->height() / 2);
-        QCOMPARE(Language, -1);
+        QCOMPARE(State().Language, -1);
         QVERIFY(main_->soundbtn->isChecked());
     }
 
     void lastGameIsResumedWithTheArrowsAlive() {
         QTemporaryDir dir;
         const std::string file = dir.path().toStdString() + "/mine.htk";
-        LabyrinthState s;
+        GameInPlay s;
         CopyGrid(s.Grid, TargetGrid);
         s.PlayerCol = 10;
         s.PlayerRow = 3;
         s.PlayerFacing = West;
         s.MazeRestored = true;
-        bool doors[14] = {};
-        doors[1] = doors[13] = true;
-        QVERIFY(WriteSavedGameFile(file, RecordFromState(s, 77, doors)));
+        s.ReservedWord = 77;
+        s.DoorOpen[1] = s.DoorOpen[13] = true;
+        QVERIFY(WriteSavedGameFile(file, RecordFromState(s)));
         IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file);
 
         QVERIFY(Start());
-        QVERIFY(!ShowStoryAtStart);
-        QVERIFY(!main_->MazeRestored);
-        QVERIFY(GridEquals(main_->Grid, TargetGrid));
-        QCOMPARE(main_->PlayerCol, 10);
-        QCOMPARE(main_->PlayerFacing, int(West));
-        QVERIFY(DoorOpen[1] && DoorOpen[13] && !DoorOpen[2]);
-        QVERIFY(PieceTurn[1] >= 0);
-        QCOMPARE(PieceTurn[2], -1);
-        QCOMPARE(ReservedWord, 77);
-        QCOMPARE(GameFileName, file);
+        QVERIFY(!State().ShowStoryAtStart);
+        QVERIFY(!State().MazeRestored);
+        QVERIFY(GridEquals(State().Grid, TargetGrid));
+        QCOMPARE(State().PlayerCol, 10);
+        QCOMPARE(State().PlayerFacing, int(West));
+        QVERIFY(State().DoorOpen[1] && State().DoorOpen[13] && !State().DoorOpen[2]);
+        QVERIFY(State().PieceTurn[1] >= 0);
+        QCOMPARE(State().PieceTurn[2], -1);
+        QCOMPARE(State().ReservedWord, 77);
+        QCOMPARE(State().GameFileName, file);
     }
 
     void aDamagedOrMissingLastGameGivesANewOne() {
@@ -216,15 +204,15 @@ private slots:
         }
         IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file);
         QVERIFY(Start());
-        QVERIFY(ShowStoryAtStart);
-        QCOMPARE(GameFileName, file);
-        QCOMPARE(main_->PlayerCol, 0);
+        QVERIFY(State().ShowStoryAtStart);
+        QCOMPARE(State().GameFileName, file);
+        QCOMPARE(State().PlayerCol, 0);
         Stop();
 
         IniFile(Ini().toStdString()).WriteString(SettingsSection, "game", file + ".gone");
         QVERIFY(Start());
-        QVERIFY(ShowStoryAtStart);
-        QCOMPARE(GameFileName, file + ".gone");
+        QVERIFY(State().ShowStoryAtStart);
+        QCOMPARE(State().GameFileName, file + ".gone");
     }
 
     void anAnimatedShiftEndsAsAFreshPaint_data() {
@@ -242,8 +230,8 @@ private slots:
         QVERIFY(Start());
         main_->show();
         // Put the player on the moving line so he scrolls along.
-        main_->PlayerCol = col == 0 || col == 10 ? 9 : col;
-        main_->PlayerRow = row == 0 || row == 6 ? 5 : row;
+        State().PlayerCol = col == 0 || col == 10 ? 9 : col;
+        State().PlayerRow = row == 0 || row == 6 ? 5 : row;
         FreshPaint();
         rig_.cues.log.clear();
         Click(col, row);
@@ -251,7 +239,7 @@ private slots:
         QCOMPARE(rig_.clock.waits, std::vector<int>(18, 20));
         const QImage animated = main_->box->canvas.Image().copy();
         QCOMPARE(animated, FreshPaint());
-        QVERIFY(!main_->Busy);
+        QVERIFY(!main_->box->Busy);
     }
 
     void aWalkStepTakesNineFramesAndThreeFootsteps() {
@@ -260,8 +248,8 @@ private slots:
         RestoredGrid();
         FreshPaint();
         Click(6, 3);  // far along the row: one tile only
-        QCOMPARE(main_->PlayerCol, 1);
-        QCOMPARE(main_->PlayerRow, 3);
+        QCOMPARE(State().PlayerCol, 1);
+        QCOMPARE(State().PlayerRow, 3);
         QCOMPARE(rig_.cues.log, (std::vector<std::string>{"stop", "2", "stop", "2", "stop", "2"}));
         QCOMPARE(rig_.clock.waits, std::vector<int>(9, 60));
         const QImage walked = main_->box->canvas.Image().copy();
@@ -274,19 +262,19 @@ private slots:
         Click(1, 2);                      // diagonal
         Click(0, 0);                      // a wall corner
         Click(3, 3, 0, 0);                // in line, but... walks one
-        QCOMPARE(main_->PlayerCol, 1);
+        QCOMPARE(State().PlayerCol, 1);
         rig_.cues.log.clear();
         rig_.clock.waits.clear();
-        main_->PlayerCol = 9;
+        State().PlayerCol = 9;
         Click(9, 2);                      // kind 0 is closed to the north
-        main_->boxMouseDown(Qt::LeftButton, Qt::NoModifier, -3, 40);
+        main_->box->boxMouseDown(Qt::LeftButton, Qt::NoModifier, -3, 40);
         QVERIFY(rig_.cues.log.empty());
         QVERIFY(rig_.clock.waits.empty());
         // While an animation runs, clicks are not taken.
-        main_->Busy = true;
+        main_->box->Busy = true;
         Click(0, 2);
         QVERIFY(rig_.cues.log.empty());
-        main_->Busy = false;
+        main_->box->Busy = false;
     }
 
     void theExitAsksBeforeTheGameEnds() {
@@ -297,17 +285,17 @@ private slots:
         Click(0, 3);  // on himself, on the exit
         QCOMPARE(shown_, QStringList{"Tyesnodlg"});
         QVERIFY(main_->isVisible());
-        QCOMPARE(yesno_->Mess->text(), QString("Do you want to forsake the king and his subjects???"));
-        QCOMPARE(yesno_->YesBtn->text(), QString("Yes"));
+        QCOMPARE(windows_->yesnodlg->Mess->text(), QString("Do you want to forsake the king and his subjects???"));
+        QCOMPARE(windows_->yesnodlg->YesBtn->text(), QString("Yes"));
 
         // Walking west onto the exit asks too, in German now.
-        Language = 1;
-        main_->PlayerCol = 1;
+        State().Language = 1;
+        State().PlayerCol = 1;
         answers_ << ModalLeft;
         Click(0, 3);
-        QCOMPARE(main_->PlayerCol, 0);
+        QCOMPARE(State().PlayerCol, 0);
         QCOMPARE(shown_.size(), 2);
-        QCOMPARE(yesno_->NoBtn->text(), QString("Nein"));
+        QCOMPARE(windows_->yesnodlg->NoBtn->text(), QString("Nein"));
         QVERIFY(main_->isVisible());
         QVERIFY(!QFile::exists(Ini()));  // nothing written on a "no"
     }
@@ -317,8 +305,8 @@ private slots:
         main_->show();
         main_->move(100, 120);
         main_->soundbtn->setChecked(false);
-        Language = 1;
-        GameFileName = "/tmp/somewhere/else.htk";
+        State().Language = 1;
+        State().GameFileName = "/tmp/somewhere/else.htk";
         answers_ << ModalDone;
         QVERIFY(main_->close());
         IniFile ini(Ini().toStdString());
@@ -331,20 +319,20 @@ private slots:
 
         QVERIFY(Start());
         QVERIFY(!main_->soundbtn->isChecked());
-        QCOMPARE(Language, 1);
-        QCOMPARE(GameFileName, std::string("/tmp/somewhere/else.htk"));
+        QCOMPARE(State().Language, 1);
+        QCOMPARE(State().GameFileName, std::string("/tmp/somewhere/else.htk"));
         QCOMPARE(main_->pos(), QPoint(left, top));
     }
 
     void restoringThePatternCelebratesOnce() {
         QVERIFY(Start());
         RestoredGrid();
-        ShiftGrid(*main_, 2, West);
-        main_->PlayerCol = 5;
-        main_->PlayerRow = 5;
+        ShiftGrid(State(), 2, West);
+        State().PlayerCol = 5;
+        State().PlayerRow = 5;
         rig_.cues.log.clear();
         Click(0, 2);  // row 2 east brings it back
-        QVERIFY(main_->MazeRestored);
+        QVERIFY(State().MazeRestored);
         QCOMPARE(rig_.cues.Played(), (std::vector<int>{1, 6}));
         QCOMPARE(shown_, QStringList{"TMazeWin"});
 
@@ -353,7 +341,7 @@ private slots:
         Click(0, 2);
         Click(5, 0);
         QVERIFY(rig_.cues.Played().empty());
-        QVERIFY(GridEquals(main_->Grid, TargetGrid));
+        QVERIFY(GridEquals(State().Grid, TargetGrid));
         QCOMPARE(shown_.size(), 1);
     }
 
@@ -370,41 +358,38 @@ private slots:
 
     void theThroneRoomOpensDoor13AndEndsTheSpell() {
         QVERIFY(Start());
-        TChessWin chess;
-        QVERIFY(chess.FormCreate());
-        ChessWin = &chess;
         RestoredGrid();
-        for (auto& open : DoorOpen) open = false;
-        main_->PlayerCol = 9;
+        for (auto& open : State().DoorOpen) open = false;
+        State().PlayerCol = 9;
 
         // Left without a board: the spell strikes on a zero and carries him off.
         testing::ScriptedRandom unlucky({0, 4, 2});
-        SetGameRandom(&unlucky);
+        rig_.dice.use = &unlucky;
         answers_ << ModalDone << ModalLeft;  // the entry message, then the room
         Click(10, 3);
         QCOMPARE(shown_, (QStringList{"TMessDlg", "TChessWin"}));
-        QVERIFY(!DoorOpen[13]);
+        QVERIFY(!State().DoorOpen[13]);
         QCOMPARE(rig_.cues.Played(), (std::vector<int>{2, 2, 2, 7}));
-        QCOMPARE(main_->PlayerCol, 5);
-        QCOMPARE(main_->PlayerRow, 3);
-        QCOMPARE(main_->PlayerFacing, int(South));
+        QCOMPARE(State().PlayerCol, 5);
+        QCOMPARE(State().PlayerRow, 3);
+        QCOMPARE(State().PlayerFacing, int(South));
 
         // Done: door 13 opens, is drawn open, and the spell never comes again.
-        main_->PlayerCol = 10;
-        main_->PlayerRow = 3;
+        State().PlayerCol = 10;
+        State().PlayerRow = 3;
         testing::ScriptedRandom never({0, 0, 0});
-        SetGameRandom(&never);
+        rig_.dice.use = &never;
         answers_ << ModalDone << ModalDone;
         FreshPaint();
         rig_.cues.log.clear();
         Click(10, 3);  // on himself, on the door
-        QVERIFY(DoorOpen[13]);
+        QVERIFY(State().DoorOpen[13]);
         QVERIFY(never.ranges.empty());
         QVERIFY(rig_.cues.Played().empty());
-        QCOMPARE(main_->PlayerCol, 10);
+        QCOMPARE(State().PlayerCol, 10);
         const QImage shown = main_->box->canvas.Image().copy();
         QCOMPARE(shown, FreshPaint());
-        const QImage openDoor = main_->LabyrinthPicture.Image().copy(54, 108, 54, 54);
+        const QImage openDoor = windows_->stage.pictures.LabyrinthPicture.Image().copy(54, 108, 54, 54);
         QCOMPARE(shown.copy(540, 162, 54, 54).copy(0, 0, 15, 15), openDoor.copy(0, 0, 15, 15));
     }
 
@@ -421,16 +406,16 @@ private slots:
         bool closed = false;
         QTimer::singleShot(0, [&] {
             if (byKey) {
-                QTest::keyClick(mess_.get(), Qt::Key_A);  // any other key leaves it open
-                QVERIFY(mess_->isVisible());
-                QTest::keyClick(mess_.get(), Qt::Key_Return);
+                QTest::keyClick(windows_->MessDlg, Qt::Key_A);  // any other key leaves it open
+                QVERIFY(windows_->MessDlg->isVisible());
+                QTest::keyClick(windows_->MessDlg, Qt::Key_Return);
             } else {
-                QTest::mouseClick(mess_->Mess, Qt::RightButton, {}, QPoint(100, 40));
+                QTest::mouseClick(windows_->MessDlg->Mess, Qt::RightButton, {}, QPoint(100, 40));
             }
-            closed = !mess_->isVisible();
-            if (!closed) mess_->Finish(ModalLeft);
+            closed = !windows_->MessDlg->isVisible();
+            if (!closed) windows_->MessDlg->Finish(ModalLeft);
         });
-        mess_->ShowModal("Damn, you have solved the riddle. You find one piece of the chess board.");
+        windows_->MessDlg->ShowModal("Damn, you have solved the riddle. You find one piece of the chess board.");
         QVERIFY(closed);
         SetModalScript([this](QDialog* window) {
             shown_ << window->objectName();

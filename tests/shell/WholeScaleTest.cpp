@@ -7,7 +7,7 @@
 
 #include "platform/WholeScale.h"
 #include "shell/Main.h"
-#include "support/GameRig.h"
+#include "support/WindowsRig.h"
 
 using namespace tarnwick;
 
@@ -15,17 +15,19 @@ class WholeScaleTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::GameRig rig_;
-    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<testing::WindowsRig> rig_;
+    TMainForm* main_ = nullptr;
 
 private slots:
     void initTestCase() {
-        main_ = std::make_unique<TMainForm>();
-        QVERIFY(main_->FormCreate());
+        rig_ = std::make_unique<testing::WindowsRig>();
+        QVERIFY(rig_->Ready());
+        main_ = rig_->windows.MainForm;
+        main_->FirstActivation = false;
         main_->show();
     }
 
-    void cleanupTestCase() { main_.reset(); }
+    void cleanupTestCase() { rig_.reset(); }
 
     void theScaleIsTheNearestWholeNumber() { QCOMPARE(main_->devicePixelRatioF(), 2.0); }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/Random.h"
-#include "riddles/DuelBoard.h"
-#include "riddles/DuelComputer.h"
+#include "riddles/duel/DuelBoard.h"
+#include "riddles/duel/DuelComputer.h"
 
 namespace tarnwick::testing {
 

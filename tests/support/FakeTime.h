@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "platform/Cues.h"
+#include "platform/CuePlayer.h"
 #include "platform/Random.h"
 
 namespace tarnwick::testing {

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "shell/GameState.h"
+#include "state/Game.h"
 #include "throne/ChessTable.h"
 #include "throne/PieceShapes.h"
 
@@ -104,12 +104,12 @@ private:
 };
 
 // Lays a found board on the table with its top-left corner at (col, row).
-inline void LayOnTable(const BoardSearch& search, const std::vector<Placement>& board, int col, int row) {
+inline void LayOnTable(PieceTable& table, const BoardSearch& search, const std::vector<Placement>& board, int col, int row) {
     for (const Placement& p : board) {
         const Shape& shape = search.ShapeOf(p);
-        PieceTurn[p.piece] = shape.turn;
-        PieceCol[p.piece] = col + p.col - shape.anchorCol;
-        PieceRow[p.piece] = row + p.row - shape.anchorRow;
+        table.PieceTurn[p.piece] = shape.turn;
+        table.PieceCol[p.piece] = col + p.col - shape.anchorCol;
+        table.PieceRow[p.piece] = row + p.row - shape.anchorRow;
     }
 }
 

@@ -25,15 +25,15 @@ TEST_F(ChessBoardSearchTest, TheTwelvePiecesFormBoardsWithEitherCorner) {
         EXPECT_EQ(search.boards.size(), 14u);
         for (const auto& board : search.boards) {
             ClearTable();
-            LayOnTable(search, board, 12, 7);  // as far right and down as a board goes
+            LayOnTable(table, search, board, 12, 7);  // as far right and down as a board goes
             ASSERT_TRUE(TableIsSound());
-            ASSERT_EQ(CheckChessBoard(), BoardCheck::Complete);
+            ASSERT_EQ(CheckChessBoard(table), BoardCheck::Complete);
         }
         // One piece short is no board.
         ClearTable();
-        LayOnTable(search, search.boards.front(), 3, 2);
-        PieceTurn[search.boards.front().back().piece] = -1;
-        EXPECT_NE(CheckChessBoard(), BoardCheck::Complete);
+        LayOnTable(table, search, search.boards.front(), 3, 2);
+        table.PieceTurn[search.boards.front().back().piece] = -1;
+        EXPECT_NE(CheckChessBoard(table), BoardCheck::Complete);
     }
 }
 

@@ -52,13 +52,13 @@ TEST_F(ChessTableTest, ShapesAreChequeredAndTurnClockwise) {
 }
 
 TEST_F(ChessTableTest, BoardCheckLooksOnlyAtTheFirstCoveredCell) {
-    EXPECT_EQ(CheckChessBoard(), BoardCheck::Undecided);  // nothing on the table
+    EXPECT_EQ(CheckChessBoard(table), BoardCheck::Undecided);  // nothing on the table
     Put(11, 0, 0, 0);
-    EXPECT_EQ(CheckChessBoard(), BoardCheck::Incomplete);
+    EXPECT_EQ(CheckChessBoard(table), BoardCheck::Incomplete);
     Put(11, 0, 13, 0);  // first cell right of column 12
-    EXPECT_EQ(CheckChessBoard(), BoardCheck::Undecided);
+    EXPECT_EQ(CheckChessBoard(table), BoardCheck::Undecided);
     Put(11, 0, 2, 8);  // first cell below row 7
-    EXPECT_EQ(CheckChessBoard(), BoardCheck::Undecided);
+    EXPECT_EQ(CheckChessBoard(table), BoardCheck::Undecided);
 }
 
 TEST_F(ChessTableTest, PiecesStickingOffTheTableAreSafelyIgnored) {
@@ -66,8 +66,8 @@ TEST_F(ChessTableTest, PiecesStickingOffTheTableAreSafelyIgnored) {
     // squares may for a while reach past the table's edge.
     Put(3, 1, 18, 12);
     Put(5, 0, 0, 0);
-    EXPECT_EQ(CheckChessBoard(), BoardCheck::Incomplete);
-    EXPECT_FALSE(PlaceIsFree(3, 1, 18, 12));
+    EXPECT_EQ(CheckChessBoard(table), BoardCheck::Incomplete);
+    EXPECT_FALSE(PlaceIsFree(table, 3, 1, 18, 12));
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
-#include "shell/GameState.h"
+#include "state/Game.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
-#include "support/GameRig.h"
+#include "support/WindowsRig.h"
 #include "throne/Chess.h"
 #include "throne/Done.h"
 
@@ -40,22 +40,19 @@ class ChessWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::GameRig rig_;
-    std::unique_ptr<TMainForm> main_;
-    std::unique_ptr<TMessDlg> mess_;
-    std::unique_ptr<TDoneWin> done_;
+    testing::WindowsRig rig_;
     std::unique_ptr<TChessWin> chess_;
     QStringList shown_;      // windows run modally, in order, with the message texts
     QList<int> cuesAtDone_;  // cues played before the finale came up
     bool escAtDone_ = false;
 
-    static void ClearTable() {
-        for (int piece = 1; piece <= 12; ++piece) PieceTurn[piece] = -1;
+    void ClearTable() {
+        for (int piece = 1; piece <= 12; ++piece) rig_.State().PieceTurn[piece] = -1;
     }
-    static void Put(int piece, int turn, int col, int row) {
-        PieceTurn[piece] = turn;
-        PieceCol[piece] = col;
-        PieceRow[piece] = row;
+    void Put(int piece, int turn, int col, int row) {
+        rig_.State().PieceTurn[piece] = turn;
+        rig_.State().PieceCol[piece] = col;
+        rig_.State().PieceRow[piece] = row;
     }
     void LayBoard(const Lay (&board)[12], int c0, int r0) {
         for (const Lay& lay : board) Put(lay.piece, lay.turn, c0 + lay.col, r0 + lay.row);
@@ -91,17 +88,13 @@ private:
 
 private slots:
     void initTestCase() {
-        main_ = std::make_unique<TMainForm>();
-        QVERIFY(main_->FormCreate());
-        mess_ = std::make_unique<TMessDlg>();
-        MessDlg = mess_.get();
-        done_ = std::make_unique<TDoneWin>();
-        DoneWin = done_.get();
+        QVERIFY(rig_.Ready());
+        QVERIFY(rig_.Ready());
         SetModalScript([this](QDialog* window) {
             shown_ << window->objectName();
-            if (window == mess_.get()) shown_ << mess_->Mess->text();
-            if (window == done_.get()) {
-                const auto cues = rig_.cues.Played();
+            if (window == rig_.windows.MessDlg) shown_ << rig_.windows.MessDlg->Mess->text();
+            if (window == rig_.windows.DoneWin) {
+                const auto cues = rig_.game.cues.Played();
                 cuesAtDone_ = QList<int>(cues.begin(), cues.end());
                 escAtDone_ = !chess_->EscBtn->isHidden();
             }
@@ -110,29 +103,23 @@ private slots:
     }
 
     void init() {
-        chess_ = std::make_unique<TChessWin>();
+        chess_ = std::make_unique<TChessWin>(rig_.windows.stage);
         QVERIFY(chess_->FormCreate());
-        ChessWin = chess_.get();
+        chess_->DoneWin = rig_.windows.DoneWin;
         ClearTable();
         shown_.clear();
-        rig_.cues.log.clear();
+        rig_.game.cues.log.clear();
         cuesAtDone_.clear();
         escAtDone_ = false;
-        Language = 0;
+        rig_.State().Language = 0;
     }
 
     void cleanup() {
         chess_.reset();
-        ChessWin = nullptr;
     }
 
     void cleanupTestCase() {
         SetModalScript({});
-        done_.reset();
-        mess_.reset();
-        main_.reset();
-        DoneWin = nullptr;
-        MessDlg = nullptr;
     }
 
     void entryMessageTellsWhetherTheBoardWasDone_data() {
@@ -149,11 +136,11 @@ private slots:
         QFETCH(int, tongue);
         QFETCH(bool, done);
         QFETCH(QString, message);
-        Language = tongue;
-        DoorOpen[13] = done;
+        rig_.State().Language = tongue;
+        rig_.State().DoorOpen[13] = done;
         QCOMPARE(chess_->ShowModal(), ModalDone);
         QCOMPARE(shown_, (QStringList{"TMessDlg", message, "TChessWin"}));
-        DoorOpen[13] = false;
+        rig_.State().DoorOpen[13] = false;
     }
 
     void aCompletedBoardBringsTheFinale_data() {
@@ -227,11 +214,11 @@ private slots:
         Press(Qt::LeftButton, 6, 0);    // its top off the table
         Press(Qt::MiddleButton, 2, 2);  // the middle button does nothing at all
         QCOMPARE(chess_->Hand.HeldPiece, 8);
-        QCOMPARE(PieceCol[8], 5);
-        QCOMPARE(PieceRow[8], 5);
+        QCOMPARE(rig_.State().PieceCol[8], 5);
+        QCOMPARE(rig_.State().PieceRow[8], 5);
         QCOMPARE(Canvas(), carried);
         QVERIFY(Carrying());
-        QVERIFY(rig_.cues.Played().empty());
+        QVERIFY(rig_.game.cues.Played().empty());
 
         // Straight back where it came from is allowed.
         Press(Qt::LeftButton, 6, 6);
@@ -252,14 +239,14 @@ private slots:
         QCOMPARE(chess_->DragLeft, -5);
         QCOMPARE(chess_->DragTop, 260);
         chess_->MouseDown(Qt::RightButton, 5, At(14));
-        QCOMPARE(PieceTurn[3], 3);
+        QCOMPARE(rig_.State().PieceTurn[3], 3);
         QCOMPARE(chess_->Hand.HeldPiece, 3);
         // The grabbed box cell is empty in turn 3; the box still goes by it:
         // grab cell (0, 1) on (1, 10) puts the box corner at (1, 9).
         Press(Qt::LeftButton, 1, 10);
         QCOMPARE(chess_->Hand.HeldPiece, 0);
-        QCOMPARE(PieceCol[3], 1);
-        QCOMPARE(PieceRow[3], 9);
+        QCOMPARE(rig_.State().PieceCol[3], 1);
+        QCOMPARE(rig_.State().PieceRow[3], 9);
     }
 
     void theScreenAlwaysMatchesAFreshRepaint() {
@@ -303,13 +290,13 @@ private slots:
         QVERIFY(MatchesRepaint());
         chess_->hide();
 
-        PieceTurn[8] = -1;  // a new game took it meanwhile
+        rig_.State().PieceTurn[8] = -1;  // a new game took it meanwhile
         Enter();
         QCOMPARE(chess_->Hand.HeldPiece, 0);
         QVERIFY(!Carrying());
         Press(Qt::LeftButton, 12, 8);  // the next click picks up, as with an empty hand
         QCOMPARE(chess_->Hand.HeldPiece, 2);
-        PieceTurn[2] = -1;  // and should it go while the room is open
+        rig_.State().PieceTurn[2] = -1;  // and should it go while the room is open
         Press(Qt::RightButton, 3, 3);
         QCOMPARE(chess_->Hand.HeldPiece, 0);
         QVERIFY(!Carrying());

@@ -1,13 +1,12 @@
 #pragma once
 // Shared set-up of the throne-room tests: an empty table before each test,
-// the game's own generator back after it, and a generator whose draws the
-// test decides.
+// and a generator whose draws the test decides.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <vector>
 
-#include "shell/GameState.h"
+#include "state/Game.h"
 #include "platform/Random.h"
 #include "throne/ChessTable.h"
 
@@ -32,33 +31,31 @@ private:
 class TableTest : public ::testing::Test {
 protected:
     void SetUp() override { ClearTable(); }
-    void TearDown() override {
-        SetGameRandom(nullptr);
-        ClearTable();
-    }
 
-    static void ClearTable() {
+    void ClearTable() {
         for (int piece = 0; piece <= PieceCount; ++piece) {
-            PieceCol[piece] = 0;
-            PieceRow[piece] = 0;
-            PieceTurn[piece] = -1;
+            table.PieceCol[piece] = 0;
+            table.PieceRow[piece] = 0;
+            table.PieceTurn[piece] = -1;
         }
     }
-    static void Put(int piece, int turn, int col, int row) {
-        PieceTurn[piece] = turn;
-        PieceCol[piece] = col;
-        PieceRow[piece] = row;
+    void Put(int piece, int turn, int col, int row) {
+        table.PieceTurn[piece] = turn;
+        table.PieceCol[piece] = col;
+        table.PieceRow[piece] = row;
     }
+    PieceTable table;
+
     // Every won piece wholly on the table, no two on one cell.
-    static bool TableIsSound() {
+    bool TableIsSound() const {
         int covered[TableColumns][TableRows] = {};
         for (int piece = 1; piece <= PieceCount; ++piece) {
-            if (!PieceWon(piece)) continue;
+            if (!PieceWon(table, piece)) continue;
             for (int row = 0; row < PieceBox; ++row)
                 for (int col = 0; col < PieceBox; ++col) {
-                    if (PieceSquareAt(piece, PieceTurn[piece], row, col) == EmptySquare) continue;
-                    const int c = PieceCol[piece] + col;
-                    const int r = PieceRow[piece] + row;
+                    if (PieceSquareAt(piece, table.PieceTurn[piece], row, col) == EmptySquare) continue;
+                    const int c = table.PieceCol[piece] + col;
+                    const int r = table.PieceRow[piece] + row;
                     if (c < 0 || c >= TableColumns || r < 0 || r >= TableRows) return false;
                     if (covered[c][r]++ != 0) return false;
                 }

@@ -1,6 +1,6 @@
 // The door-room picture: the regions the door room copies, the stones inside
 // their hit areas and the twelve pieces coloured as the piece table says.
-#include "DoorRoomLayout.h"
+#include "labyrinth/DoorRoomLayout.h"
 #include "support/PictureFiles.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 // The labyrinth picture: the player is copied opaque and erased with the
 // floor patch, so the floor under his path must be the patch's colour.
-#include "LabyrinthLayout.h"
+#include "labyrinth/LabyrinthLayout.h"
 #include "support/PictureFiles.h"
 
 #include <QColor>

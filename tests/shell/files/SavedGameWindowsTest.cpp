@@ -12,14 +12,15 @@
 
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
-#include "shell/GameState.h"
+#include "labyrinth/Corridors.h"
+#include "shell/GameWindows.h"
 #include "shell/Load.h"
 #include "shell/Main.h"
 #include "shell/Msg.h"
-#include "shell/SavedGame.h"
+#include "state/SavedGame.h"
 #include "shell/Saveas.h"
 #include "shell/Yesno.h"
-#include "support/GameRig.h"
+#include "support/WindowsRig.h"
 
 using namespace tarnwick;
 
@@ -39,7 +40,7 @@ void WriteBytes(const QString& file, const QByteArray& bytes) {
 }
 
 // A game worth saving: corridors half restored, three doors open.
-void SampleGame(TMainForm& game) {
+void SampleGame(Game& game) {
     CopyGrid(game.Grid, TargetGrid);
     ShiftGrid(game, 2, West);
     ShiftGrid(game, 5, South);
@@ -47,8 +48,8 @@ void SampleGame(TMainForm& game) {
     game.PlayerRow = 5;
     game.PlayerFacing = South;
     game.MazeRestored = true;
-    for (int d = 1; d <= DoorCount; ++d) DoorOpen[d] = d == 2 || d == 7 || d == 13;
-    ReservedWord = -1234;
+    for (int d = 1; d <= DoorCount; ++d) game.DoorOpen[d] = d == 2 || d == 7 || d == 13;
+    game.ReservedWord = -1234;
 }
 
 }  // namespace
@@ -58,12 +59,11 @@ class SavedGameWindowsTest : public QObject {
 
 private:
     QTemporaryDir folder_;  // where the games of one test are saved
-    testing::GameRig rig_;
-    std::unique_ptr<TMainForm> main_;
-    std::unique_ptr<Tyesnodlg> yesno_;
-    std::unique_ptr<TMessDlg> mess_;
-    std::unique_ptr<TLoadDlg> load_;
-    std::unique_ptr<TSaveAsDlg> save_;
+    std::unique_ptr<testing::WindowsRig> rig_;
+    TMainForm* main_ = nullptr;
+    TLoadDlg* load_ = nullptr;
+    TSaveAsDlg* save_ = nullptr;
+    Game& State() { return rig_->State(); }
     std::map<QString, Reply> answers_;  // by window; unanswered windows are left
     QStringList shown_;
     QStringList messages_;
@@ -92,8 +92,8 @@ private:
     }
 
     // The game state as the bytes a save would write.
-    SavedGameBytes Snapshot() const {
-        return EncodeSavedGame(RecordFromState(*main_, ReservedWord, DoorOpen));
+    SavedGameBytes Snapshot() {
+        return EncodeSavedGame(RecordFromState(State()));
     }
 
     // Windows answer from answers_ instead of running their modal loop.
@@ -118,35 +118,24 @@ private slots:
         answers_.clear();
         shown_.clear();
         messages_.clear();
-        Language = 0;
-        main_ = std::make_unique<TMainForm>();
-        QVERIFY(main_->FormCreate());
-        Language = 0;
-        yesno_ = std::make_unique<Tyesnodlg>();
-        yesnodlg = yesno_.get();
-        mess_ = std::make_unique<TMessDlg>();
-        MessDlg = mess_.get();
-        load_ = std::make_unique<TLoadDlg>();
-        LoadDlg = load_.get();
-        save_ = std::make_unique<TSaveAsDlg>();
-        SaveAsDlg = save_.get();
-        GameFileName = In("noname.htk").toStdString();
+        rig_ = std::make_unique<testing::WindowsRig>();
+        QVERIFY(rig_->Ready());
+        main_ = rig_->windows.MainForm;
+        load_ = rig_->windows.LoadDlg;
+        save_ = rig_->windows.SaveAsDlg;
+        State().Language = 0;
+        State().GameFileName = In("noname.htk").toStdString();
     }
 
     void cleanup() {
-        SaveAsDlg = nullptr;
-        LoadDlg = nullptr;
-        MessDlg = nullptr;
-        yesnodlg = nullptr;
-        save_.reset();
-        load_.reset();
-        mess_.reset();
-        yesno_.reset();
-        main_.reset();
+        main_ = nullptr;
+        load_ = nullptr;
+        save_ = nullptr;
+        rig_.reset();
     }
 
     void savingAndLoadingBringTheGameBack() {
-        SampleGame(*main_);
+        SampleGame(State());
         const SavedGameBytes saved = Snapshot();
 
         // No saved game yet: the window opens beside the program.
@@ -162,11 +151,11 @@ private slots:
         main_->StoreBtnClick();
         QCOMPARE(startedIn + "/", QString(PROGRAM_DIR));
         QCOMPARE(nameShown, QString("noname.htk"));
-        QCOMPARE(GameFileName, In("mine.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("mine.htk").toStdString());
         QCOMPARE(Bytes(In("mine.htk")).size(), 112);
 
         main_->NewGame();
-        ReservedWord = 0;
+        State().ReservedWord = 0;
         // Now the load window opens where that game lies, with it picked.
         QString picked;
         Answer("TLoadDlg", [&](QDialog* window) {
@@ -182,8 +171,8 @@ private slots:
         // a load) and the reserved word; the pieces of the solved rooms lie
         // on the table again.
         QVERIFY(Snapshot() == saved);
-        QVERIFY(main_->MazeRestored);
-        for (int n = 1; n <= RoomCount; ++n) QCOMPARE(PieceTurn[n] >= 0, n == 2 || n == 7);
+        QVERIFY(State().MazeRestored);
+        for (int n = 1; n <= RoomCount; ++n) QCOMPARE(State().PieceTurn[n] >= 0, n == 2 || n == 7);
         QVERIFY(messages_.isEmpty());
     }
 
@@ -204,7 +193,7 @@ private slots:
         SaveAs(folder_.path(), typed);
         main_->StoreBtnClick();
         QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), QStringList{written});
-        QCOMPARE(GameFileName, In(written).toStdString());
+        QCOMPARE(State().GameFileName, In(written).toStdString());
     }
 
     void aLongPathIsKeptWhole() {
@@ -213,12 +202,12 @@ private slots:
         QVERIFY(QDir().mkpath(deep));
         SaveAs(deep, "game");
         main_->StoreBtnClick();
-        QCOMPARE(GameFileName, (deep + "/game.htk").toStdString());
+        QCOMPARE(State().GameFileName, (deep + "/game.htk").toStdString());
         QCOMPARE(Bytes(deep + "/game.htk").size(), 112);
     }
 
     void anEmptyNameOrCancelWritesNothing() {
-        const std::string before = GameFileName;
+        const std::string before = State().GameFileName;
         for (const QString& typed : {QString(), QString("   "), QString("sub/")}) {
             SaveAs(folder_.path(), typed);
             main_->StoreBtnClick();
@@ -227,11 +216,11 @@ private slots:
         main_->StoreBtnClick();
         QCOMPARE(shown_, QStringList(4, "TSaveAsDlg"));
         QVERIFY(QDir(folder_.path()).isEmpty());
-        QCOMPARE(GameFileName, before);
+        QCOMPARE(State().GameFileName, before);
     }
 
     void quittingAndCancellingTheSaveKeepsThePreviousFile() {
-        SampleGame(*main_);
+        SampleGame(State());
         SaveAs(folder_.path(), "kept");
         main_->StoreBtnClick();
         const QByteArray before = Bytes(In("kept.htk"));
@@ -242,7 +231,7 @@ private slots:
         QVERIFY(main_->close());
         QCOMPARE(shown_.mid(1), (QStringList{"Tyesnodlg", "TSaveAsDlg"}));
         QCOMPARE(Bytes(In("kept.htk")), before);
-        QCOMPARE(GameFileName, In("kept.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("kept.htk").toStdString());
     }
 
     void aSaveThatFailsIsToldAndHarmsNothing_data() {
@@ -255,11 +244,11 @@ private slots:
     void aSaveThatFailsIsToldAndHarmsNothing() {
         QFETCH(int, language);
         QFETCH(QString, message);
-        SampleGame(*main_);
+        SampleGame(State());
         SaveAs(folder_.path(), "old");
         main_->StoreBtnClick();
         const QByteArray old = Bytes(In("old.htk"));
-        Language = language;
+        State().Language = language;
 
         // A folder where a file is, and a folder in the way of the file.
         QVERIFY(QDir().mkdir(In("taken.htk")));
@@ -268,7 +257,7 @@ private slots:
             main_->StoreBtnClick();
         }
         QCOMPARE(messages_, QStringList(2, message));
-        QCOMPARE(GameFileName, In("old.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("old.htk").toStdString());
         QCOMPARE(Bytes(In("old.htk")), old);
         QCOMPARE(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"old.htk", "taken.htk"}));
@@ -291,7 +280,7 @@ private slots:
     void aFileTheGameCannotShowIsRefused() {
         QFETCH(int, offset);
         QFETCH(int, value);
-        SampleGame(*main_);
+        SampleGame(State());
         SaveAs(folder_.path(), "good");
         main_->StoreBtnClick();
         QByteArray bytes = Bytes(In("good.htk"));
@@ -304,18 +293,18 @@ private slots:
         WriteBytes(In("bad.htk"), bytes);
 
         main_->NewGame();
-        main_->PlayerCol = 2;
+        State().PlayerCol = 2;
         const SavedGameBytes before = Snapshot();
-        Language = 1;
+        State().Language = 1;
         LoadFrom(folder_.path(), "bad.htk");
         main_->LoadBtnClick();
         QVERIFY(Snapshot() == before);
-        QCOMPARE(GameFileName, In("good.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("good.htk").toStdString());
         QCOMPARE(messages_, QStringList{"Das Spiel konnte nicht geladen werden."});
     }
 
     void aFileThatVanishedOrNoChoiceLoadsNothing() {
-        SampleGame(*main_);
+        SampleGame(State());
         SaveAs(folder_.path(), "gone");
         main_->StoreBtnClick();
         main_->NewGame();
@@ -340,24 +329,24 @@ private slots:
         main_->LoadBtnClick();
         QCOMPARE(messages_.size(), 1);
         QVERIFY(Snapshot() == before);
-        QCOMPARE(GameFileName, In("gone.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("gone.htk").toStdString());
     }
 
     void theWindowsSpeakTheCurrentLanguageAndItFits() {
-        Language = 1;
+        State().Language = 1;
         main_->StoreBtnClick();
         main_->LoadBtnClick();
         QCOMPARE(save_->windowTitle(), QString("Spiel speichern als ..."));
         QCOMPARE(load_->CancelBtn->text(), QString("Abbruch"));
-        Language = -1;
+        State().Language = -1;
         main_->LoadBtnClick();
         QCOMPARE(load_->windowTitle(), QString("Load game"));
         QCOMPARE(load_->CancelBtn->text(), QString("Escape"));
         for (int language : {0, 1}) {
-            Language = language;
+            State().Language = language;
             save_->FormActivate();
             load_->FormActivate();
-            for (QDialog* window : {static_cast<QDialog*>(save_.get()), static_cast<QDialog*>(load_.get())}) {
+            for (QDialog* window : {static_cast<QDialog*>(save_), static_cast<QDialog*>(load_)}) {
                 for (QLabel* label : window->findChildren<QLabel*>())
                     QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
             }
@@ -366,7 +355,7 @@ private slots:
 
     void enterSavesTheTypedNameAndEscapeNothing() {
         WriteBytes(In("other.htk"), QByteArray(112, 0));
-        GameFileName = In("other.htk").toStdString();
+        State().GameFileName = In("other.htk").toStdString();
         SetModalScript({});
         const auto guard = qScopeGuard([this] { Script(); });
         // The file list takes the focus as the window closes: that must not
@@ -376,7 +365,7 @@ private slots:
             QTest::keyClick(save_->FileEdit, Qt::Key_Return);
         });
         main_->StoreBtnClick();
-        QCOMPARE(QString::fromStdString(GameFileName), In("typed.htk"));
+        QCOMPARE(QString::fromStdString(State().GameFileName), In("typed.htk"));
         QTimer::singleShot(0, [this] { QTest::keyClick(save_->FileEdit, Qt::Key_Escape); });
         main_->StoreBtnClick();
         QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), (QStringList{"other.htk", "typed.htk"}));
@@ -388,7 +377,7 @@ private slots:
         WriteBytes(In("notes.txt"), "x");
         QVERIFY(QDir().mkdir(In("inner")));
         WriteBytes(In("inner/deeper.htk"), QByteArray(112, 0));
-        GameFileName = In("b-second.htk").toStdString();
+        State().GameFileName = In("b-second.htk").toStdString();
         SetModalScript({});
 
         // The real window: a click on a file names it, a double click on a
@@ -420,7 +409,7 @@ private slots:
         QCOMPARE(listed, (QStringList{"A-first.HTK", "b-second.htk"}));
         QCOMPARE(typedAfterClick, QString("A-first.HTK"));
         QCOMPARE(listedInside, QStringList{"deeper.htk"});
-        QCOMPARE(GameFileName, In("inner/deeper.htk").toStdString());
+        QCOMPARE(State().GameFileName, In("inner/deeper.htk").toStdString());
         QVERIFY(!save_->isVisible());
 
         // The load window closes on a double click too, with the game read.
@@ -434,9 +423,9 @@ private slots:
         });
         main_->LoadBtnClick();
         QCOMPARE(focused, load_->OKBtn);
-        QCOMPARE(GameFileName, In("b-second.htk").toStdString());
-        QCOMPARE(main_->Grid[3][5], int(CorridorEW));  // the all-zero game
-        QCOMPARE(main_->PlayerRow, 0);
+        QCOMPARE(State().GameFileName, In("b-second.htk").toStdString());
+        QCOMPARE(State().Grid[3][5], int(CorridorEW));  // the all-zero game
+        QCOMPARE(State().PlayerRow, 0);
         Script();
     }
 
@@ -445,7 +434,7 @@ private slots:
     // save window opens in.
     void anInstalledGameSavesWhereTheUserLives() {
         QTemporaryDir installed, userHome;
-        for (const char* name : {"b2.bmp", "b5.bmp", "b6.bmp"})
+        for (const char* name : {"b1.bmp", "b2.bmp", "b3.bmp", "b5.bmp", "b6.bmp", "b8.bmp"})
             QVERIFY(QFile::copy(QString(PROGRAM_DIR) + name, installed.path() + "/" + name));
         QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::ExeOwner);
         const auto writable = qScopeGuard([&] {
@@ -457,12 +446,12 @@ private slots:
             QSKIP("this user writes even into write-protected folders (the installed-game test covers it)");
         qputenv("XDG_DATA_HOME", userHome.path().toUtf8());
         SetProgramFolder(installed.path().toStdString() + "/");
-        main_.reset();
-        main_ = std::make_unique<TMainForm>();
-        QVERIFY(main_->FormCreate());
+        rig_ = std::make_unique<testing::WindowsRig>();
+        QVERIFY(rig_->Ready());
+        main_ = rig_->windows.MainForm;
 
         const QString own = userHome.path() + "/tarnwick";
-        QCOMPARE(QString::fromStdString(GameFileName), own + "/noname.htk");
+        QCOMPARE(QString::fromStdString(State().GameFileName), own + "/noname.htk");
         QVERIFY(!QFileInfo::exists(own));
         QString startedIn;
         Answer("TSaveAsDlg", [&](QDialog* window) {

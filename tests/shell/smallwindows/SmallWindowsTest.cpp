@@ -12,11 +12,12 @@
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
 #include "platform/WindowRoles.h"
-#include "shell/GameState.h"
+#include "shell/GameWindows.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
 #include "shell/Splasher.h"
 #include "shell/Tongdlg.h"
+#include "support/WindowsRig.h"
 
 using namespace tarnwick;
 
@@ -24,10 +25,11 @@ class SmallWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir config_;
-    std::unique_ptr<TMainForm> main_;
-    std::unique_ptr<TTongueDlg> tongue_;
-    std::unique_ptr<TInfoDialog> info_;
+    std::unique_ptr<testing::WindowsRig> rig_;
+    TMainForm* main_ = nullptr;
+    TTongueDlg* tongue_ = nullptr;
+    TInfoDialog* info_ = nullptr;
+    Game& State() { return rig_->State(); }
     QStringList shown_;
     QStringList helpCalls_;
 
@@ -37,8 +39,8 @@ private:
         const QString button = languageButton;
         SetModalScript([this, button](QDialog* window) {
             shown_ << window->objectName();
-            if (window == info_.get()) info_->TongBtnClick();
-            if (window == tongue_.get()) {
+            if (window == info_) info_->TongBtnClick();
+            if (window == tongue_) {
                 tongue_->setResult(0);
                 if (button == "english") tongue_->EnglishBtnClick();
                 if (button == "german") tongue_->GermanBtnClick();
@@ -49,15 +51,11 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetProgramFolder(PROGRAM_DIR);
-        main_ = std::make_unique<TMainForm>();
-        QVERIFY(main_->FormCreate());
-        tongue_ = std::make_unique<TTongueDlg>();
-        TongueDlg = tongue_.get();
-        info_ = std::make_unique<TInfoDialog>();
-        InfoDialog = info_.get();
+        rig_ = std::make_unique<testing::WindowsRig>();
+        QVERIFY(rig_->Ready());
+        main_ = rig_->windows.MainForm;
+        tongue_ = rig_->windows.TongueDlg;
+        info_ = rig_->windows.InfoDialog;
         SetHelpViewerScript({
             [this](const std::string& file, const std::string& topic) {
                 helpCalls_ << QString::fromStdString("show " + file + " " + topic);
@@ -68,15 +66,11 @@ private slots:
 
     void cleanupTestCase() {
         SetHelpViewerScript({});
-        InfoDialog = nullptr;
-        TongueDlg = nullptr;
-        info_.reset();
-        tongue_.reset();
-        main_.reset();
+        rig_.reset();
     }
 
     void init() {
-        Language = -1;
+        State().Language = -1;
         shown_.clear();
         helpCalls_.clear();
         tongue_->setResult(0);
@@ -95,34 +89,34 @@ private slots:
         // The real modal loop, with real clicks.
         QTimer::singleShot(0, [this] { QTest::mouseClick(tongue_->GermanBtn, Qt::LeftButton); });
         QCOMPARE(tongue_->ShowModal(), ModalDone);
-        QCOMPARE(Language, 1);
+        QCOMPARE(State().Language, 1);
         QTimer::singleShot(0, [this] { QTest::mouseClick(tongue_->EnglishBtn, Qt::LeftButton); });
         QCOMPARE(tongue_->ShowModal(), ModalDone);
-        QCOMPARE(Language, 0);
+        QCOMPARE(State().Language, 0);
 
         // Closed with the close box or Escape: no choice made.
-        Language = -1;
+        State().Language = -1;
         QTimer::singleShot(0, [this] { tongue_->close(); });
         QCOMPARE(tongue_->ShowModal(), ModalLeft);
-        QCOMPARE(Language, -1);
-        QTimer::singleShot(0, [this] { QTest::keyClick(tongue_.get(), Qt::Key_Escape); });
+        QCOMPARE(State().Language, -1);
+        QTimer::singleShot(0, [this] { QTest::keyClick(tongue_, Qt::Key_Escape); });
         QCOMPARE(tongue_->ShowModal(), ModalLeft);
-        QCOMPARE(Language, -1);
+        QCOMPARE(State().Language, -1);
     }
 
     void theAboutWindowSpeaksTheCurrentLanguage() {
-        Language = 0;
+        State().Language = 0;
         QTimer::singleShot(0, [this] {
             QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info about ..."));
             QCOMPARE(info_->TongBtn->text(), QString("language"));
-            QTest::keyClick(info_.get(), Qt::Key_Return);  // the default button
+            QTest::keyClick(info_, Qt::Key_Return);  // the default button
         });
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(info_->progname->text(), QString("Tarnwick"));
         QCOMPARE(info_->version->text(), QString("Version  V1.3"));
         QCOMPARE(info_->size(), QSize(309, 354));
 
-        Language = 1;
+        State().Language = 1;
         QTimer::singleShot(0, [this] { info_->OKBtn->click(); });
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info über ..."));
@@ -130,13 +124,13 @@ private slots:
     }
 
     void aLanguageChangeFromTheAboutWindowReachesTheToolBarAtOnce() {
-        Language = 0;
+        State().Language = 0;
         main_->SetHints();
         QCOMPARE(main_->RestartBtn->toolTip(), QString("I restart."));
         ScriptModal("german");
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
-        QCOMPARE(Language, 1);
+        QCOMPARE(State().Language, 1);
         QCOMPARE(main_->RestartBtn->toolTip(), QString("Ich beginn nochmal von vorne."));
         QCOMPARE(main_->FennickBtn->toolTip(), QString("Hurra, es gibt noch mehr Fennick Games."));
         QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info über ..."));
@@ -152,17 +146,17 @@ private slots:
         ScriptModal("none");
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
-        QCOMPARE(Language, 1);
+        QCOMPARE(State().Language, 1);
         QCOMPARE(main_->exitbtn->toolTip(), QString("Ich hab genug!"));
     }
 
     void theHelpButtonsCloseTheViewerAndOpenTheirTopic() {
-        Language = 0;
+        State().Language = 0;
         main_->RulesBtnClick();
         QCOMPARE(main_->HelpFile, std::string(PROGRAM_DIR) + "TARN1.HLP");
         main_->FennickBtnClick();
         QCOMPARE(main_->HelpFile, std::string(PROGRAM_DIR) + "FGAM.HLP");
-        Language = 1;
+        State().Language = 1;
         main_->FennickBtnClick();
         QCOMPARE(helpCalls_, (QStringList{
                                  "close", "show " PROGRAM_DIR "TARN1.HLP The_game",
@@ -174,7 +168,7 @@ private slots:
     // Last: the splash's timer has run since the splash was made, as it has
     // at the real start-up.
     void theSplashShowsItsPictureAndGoesOnAClick() {
-        TSplash splash;
+        TSplash splash(State());
         QCOMPARE(splash.size(), QSize(200, 150));
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QTimer::singleShot(100, [&] {
@@ -195,7 +189,7 @@ private slots:
     void theSplashGoesAtItsTimersNextTick() {
         // Made now, shown at once: it goes about three seconds later.
         QElapsedTimer clock;
-        auto splash = std::make_unique<TSplash>();
+        auto splash = std::make_unique<TSplash>(State());
         clock.start();
         splash->ShowModal();
         QVERIFY2(clock.elapsed() > 2700 && clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
@@ -205,7 +199,7 @@ private slots:
         // Shown after a long wait (the language question): the timer was
         // not restarted, so the splash goes at the next tick, well before
         // another three seconds.
-        splash = std::make_unique<TSplash>();
+        splash = std::make_unique<TSplash>(State());
         QTest::qWait(2300);
         clock.start();
         splash->ShowModal();
@@ -214,7 +208,7 @@ private slots:
         QVERIFY(!splash->Timer1->isActive());
 
         // Never shown: its timer has fired once, and only once.
-        splash = std::make_unique<TSplash>();
+        splash = std::make_unique<TSplash>(State());
         QSignalSpy ticks(splash->Timer1, &QTimer::timeout);
         QTest::qWait(3400);
         QCOMPARE(ticks.count(), 1);
@@ -235,7 +229,7 @@ private slots:
         };
         tongue_->show();
         tongue_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(tongue_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(tongue_));
         for (QPushButton* focused : {tongue_->GermanBtn, tongue_->EnglishBtn}) {
             focused->setFocus(Qt::TabFocusReason);
             QCoreApplication::processEvents();
@@ -248,7 +242,7 @@ private slots:
 
     void everyWindowTellsTheDesktopWhichSceneItIs() {
         NameWindowsForTheDesktop(*qApp);
-        auto tongue = std::make_unique<TTongueDlg>();
+        auto tongue = std::make_unique<TTongueDlg>(State());
         tongue->show();
         QCOMPARE(tongue->windowRole(), QString("TTongueDlg"));
         tongue->hide();

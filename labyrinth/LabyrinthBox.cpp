@@ -1,0 +1,184 @@
+#include "labyrinth/LabyrinthBox.h"
+
+#include "labyrinth/Corridors.h"
+#include "labyrinth/LabyrinthLayout.h"
+#include "labyrinth/Maze.h"
+#include "labyrinth/Puzzle.h"
+#include "labyrinth/Scramble.h"
+#include "state/Cues.h"
+#include "throne/Chess.h"
+
+namespace tarnwick {
+
+namespace {
+
+using labyrinth_art::Stand;
+using labyrinth_art::Tile;
+constexpr int SpriteWidth = labyrinth_art::SpriteW;
+constexpr int SpriteHeight = labyrinth_art::SpriteH;
+constexpr int WalkFrames[9] = {1, 0, 1, 2, 1, 0, 1, 2, 1};
+constexpr int StepX[4] = {6, 0, -6, 0};
+constexpr int StepY[4] = {0, -6, 0, 6};
+
+}  // namespace
+
+LabyrinthBox::LabyrinthBox(QWidget* parent, Stage& stage)
+    : PaintBox(parent, 0, 33, 594, 377), stage_(stage), game_(stage.game) {
+    setObjectName("box");
+    OnPaint = [this] { FormPaint(); };
+    OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { boxMouseDown(b, m, x, y); };
+}
+
+void LabyrinthBox::DrawTile(int c, int r) {
+    const int kind = game_.Grid[r][c];
+    if (kind < 0 || kind >= TileKindCount) return;
+    const int door = DoorAt(c, r);
+    const bool open = door != 0 && game_.DoorOpen[door];
+    CopyRect(canvas, Tile * c, Tile * r, stage_.pictures.LabyrinthPicture, labyrinth_art::tileX(kind),
+             labyrinth_art::tileY(kind, open), Tile, Tile);
+}
+
+void LabyrinthBox::DrawPlayer(int x, int y, int frame, int facing) {
+    const int group = facing < 0 ? 4 : facing;
+    CopyRect(canvas, x, y, stage_.pictures.LabyrinthPicture, labyrinth_art::spriteX(frame, group),
+             labyrinth_art::SpriteTop, SpriteWidth, SpriteHeight);
+}
+
+void LabyrinthBox::FormPaint() {
+    for (int r = 0; r < GridRows; ++r)
+        for (int c = 0; c < GridCols; ++c) DrawTile(c, r);
+    DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
+}
+
+void LabyrinthBox::ShiftLine(int line, int direction, bool animate) {
+    if (animate) stage_.PlayCue(CueShift);
+    if (!ShiftGrid(game_, line, direction)) return;
+    if (!animate) return;
+
+    // Scroll what is on the screen in 18 steps of 3 pixels; the strip that
+    // falls off one end comes back in at the other through the save area.
+    Picture& screen = canvas;
+    Picture& save = stage_.pictures.DragSaveArea;
+    const bool row = direction == East || direction == West;
+    const QRect band = row ? QRect(54, Tile * line, 486, Tile) : QRect(Tile * line, 54, Tile, 270);
+    for (int step = 0; step < 18; ++step) {
+        if (row) {
+            const int y = band.y();
+            if (direction == East) {
+                CopyRect(save, 0, 0, screen, 537, y, 3, Tile);
+                CopyRect(screen, 57, y, screen, 54, y, 483, Tile);
+                CopyRect(screen, 54, y, save, 0, 0, 3, Tile);
+            } else {
+                CopyRect(save, 0, 0, screen, 54, y, 3, Tile);
+                CopyRect(screen, 54, y, screen, 57, y, 483, Tile);
+                CopyRect(screen, 537, y, save, 0, 0, 3, Tile);
+            }
+        } else {
+            const int x = band.x();
+            if (direction == North) {
+                CopyRect(save, 0, 0, screen, x, 54, Tile, 3);
+                CopyRect(screen, x, 54, screen, x, 57, Tile, 267);
+                CopyRect(screen, x, 321, save, 0, 0, Tile, 3);
+            } else {
+                CopyRect(save, 0, 0, screen, x, 321, Tile, 3);
+                CopyRect(screen, x, 57, screen, x, 54, Tile, 267);
+                CopyRect(screen, x, 54, save, 0, 0, Tile, 3);
+            }
+        }
+        Flush(band);
+        stage_.BusyWait(20);
+    }
+}
+
+void LabyrinthBox::CheckRestored() {
+    if (game_.MazeRestored) return;
+    if (!GridEquals(game_.Grid, TargetGrid)) return;
+    game_.MazeRestored = true;
+    stage_.PlayCue(CueTriumph);
+    if (MazeWin) RunModal(MazeWin);
+}
+
+void LabyrinthBox::boxMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (Busy) return;
+    if (x < 0 || y < 0) return;
+    const int c = x / Tile, r = y / Tile;
+
+    int line = 0, direction = 0;
+    if (!game_.MazeRestored && ArrowAt(c, r, line, direction)) {
+        Busy = true;
+        ShiftLine(line, direction, true);
+        Busy = false;
+        CheckRestored();
+        return;
+    }
+    const auto leave = [this] {
+        if (AskToClose) AskToClose();
+    };
+    if (c == game_.PlayerCol && r == game_.PlayerRow) {
+        if (c == ExitCell.col && r == ExitCell.row) {
+            leave();
+        } else {
+            EnterDoor();
+        }
+        return;
+    }
+    const int walk = WalkDirection(game_, c, r);
+    if (walk < 0) return;
+    Walk(walk);
+    if (walk == West && game_.PlayerCol == ExitCell.col && game_.PlayerRow == ExitCell.row) {
+        leave();
+    } else {
+        EnterDoor();
+    }
+}
+
+void LabyrinthBox::Walk(int d) {
+    Busy = true;
+    const int x0 = Tile * game_.PlayerCol + Stand, y0 = Tile * game_.PlayerRow + Stand;
+    for (int i = 1; i <= 9; ++i) {
+        if (i % 3 == 1) stage_.PlayCue(CueFootstep);
+        game_.PlayerFacing = d;
+        const int fromX = x0 + (i - 1) * StepX[d], fromY = y0 + (i - 1) * StepY[d];
+        const int toX = x0 + i * StepX[d], toY = y0 + i * StepY[d];
+        DrawPlayer(fromX, fromY, 0, -1);
+        DrawPlayer(toX, toY, WalkFrames[i - 1], d);
+        Flush(QRect(fromX, fromY, SpriteWidth, SpriteHeight).united(QRect(toX, toY, SpriteWidth, SpriteHeight)));
+        stage_.BusyWait(60);
+    }
+    Busy = false;
+    game_.PlayerCol += StepX[d] / 6;
+    game_.PlayerRow += StepY[d] / 6;
+}
+
+void LabyrinthBox::EnterDoor() {
+    const int door = DoorAt(game_.PlayerCol, game_.PlayerRow);
+    if (door == 0) return;
+    if (!VisitRoom(door)) return;
+
+    DrawTile(game_.PlayerCol, game_.PlayerRow);
+    DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
+    Flush(QRect(Tile * game_.PlayerCol, Tile * game_.PlayerRow, Tile, Tile));
+
+    // The chancellor's spell.
+    const int oldX = Tile * game_.PlayerCol + Stand, oldY = Tile * game_.PlayerRow + Stand;
+    if (!CastSpell(game_, door, stage_.random)) return;
+    stage_.PlayCue(CueSpell);
+    DrawPlayer(oldX, oldY, 0, -1);
+    Flush(QRect(oldX, oldY, SpriteWidth, SpriteHeight));
+    const int newX = Tile * game_.PlayerCol + Stand, newY = Tile * game_.PlayerRow + Stand;
+    DrawPlayer(newX, newY, 1, South);
+    Flush(QRect(newX, newY, SpriteWidth, SpriteHeight));
+}
+
+bool LabyrinthBox::VisitRoom(int door) {
+    if (door <= RoomCount) {
+        if (!PuzzleWin) return false;
+        PuzzleWin->ShowModal(door);
+        return true;
+    }
+    if (!ChessWin) return false;
+    if (ChessWin->ShowModal() == ModalDone) game_.DoorOpen[13] = true;
+    return true;
+}
+
+}  // namespace tarnwick

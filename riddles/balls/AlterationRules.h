@@ -1,0 +1,29 @@
+#pragma once
+// The room of alteration: green balls on the top row and yellow ones on the
+// bottom row of a board three fields wide; the balls jump like knights, and
+// the colours must change places.
+#include "riddles/balls/BallBoardRules.h"
+
+namespace tarnwick {
+
+class AlterationRules : public BallBoardRules {
+public:
+    static constexpr int Green = 5;
+    static constexpr int Yellow = 7;
+    static constexpr int BoardColumns = 3;
+
+    BiText RoomName() const override;
+    BiText EntryMessage() const override;
+    std::vector<BiText> RulesMessages() const override;
+    bool DarkRoom() const override { return true; }
+    bool IsSolved() const override;
+
+protected:
+    void SetUpLevel(int level) override;
+    bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
+    // The position is judged after a ball has come back from a refused
+    // jump too.
+    bool JudgesRefusedDrop() const override { return true; }
+};
+
+}  // namespace tarnwick

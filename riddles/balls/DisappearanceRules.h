@@ -1,0 +1,28 @@
+#pragma once
+// The room of disappearance: peg solitaire on a 5 x 5 board. A ball jumps
+// over a neighbour, straight or diagonally, onto the empty field behind it,
+// and the jumped ball vanishes. The last ball left must be the yellow one,
+// in the centre.
+#include "riddles/balls/BallBoardRules.h"
+
+namespace tarnwick {
+
+class DisappearanceRules : public BallBoardRules {
+public:
+    static constexpr int Ball = 6;
+    static constexpr int Yellow = 8;
+    static constexpr int BoardSize = 5;
+    static constexpr BoardCell Centre{2, 2};
+
+    BiText RoomName() const override;
+    BiText EntryMessage() const override;
+    std::vector<BiText> RulesMessages() const override;
+    bool IsSolved() const override { return Balls() == 1 && Cell(Centre) == Yellow; }
+
+protected:
+    void SetUpLevel(int level) override;
+    bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
+    std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const override;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,108 @@
+#include "riddles/corridors/DisplacementRules.h"
+
+#include <cstdlib>
+
+namespace tarnwick {
+
+namespace {
+
+// Each level's start and goal, top row first: '#' wall, '.' corridor,
+// R red, G green, Y yellow.
+struct Layout {
+    const char* start[DisplacementRules::BoardRows];
+    const char* goal[DisplacementRules::BoardRows];
+};
+
+const Layout Layouts[3] = {
+    {{"#######", "#.....#", "##R#G##", "##R#G##", "##R#G##", "#######"},
+     {"#######", "#.....#", "##G#R##", "##G#R##", "##G#R##", "#######"}},
+    {{"#######", "#R###G#", "#R...G#", "#R#.#G#", "#R###G#", "#######"},
+     {"#######", "#G###R#", "#G...R#", "#G#.#R#", "#G###R#", "#######"}},
+    {{"#######", "#RR#GG#", "#R###G#", "#.YYY.#", "#.#.#.#", "#######"},
+     {"#######", "#GG#RR#", "#G###R#", "#.YYY.#", "#.#.#.#", "#######"}},
+};
+
+int ValueOf(char field) {
+    switch (field) {
+    case '#': return DisplacementRules::Wall;
+    case 'R': return DisplacementRules::Red;
+    case 'G': return DisplacementRules::Green;
+    case 'Y': return DisplacementRules::Yellow;
+    default: return DisplacementRules::Corridor;
+    }
+}
+
+std::vector<int> Read(const char* const (&rows)[DisplacementRules::BoardRows]) {
+    std::vector<int> values;
+    for (const char* row : rows)
+        for (int c = 0; c < DisplacementRules::BoardColumns; ++c) values.push_back(ValueOf(row[c]));
+    return values;
+}
+
+bool Neighbours(BoardCell a, BoardCell b) { return std::abs(a.col - b.col) + std::abs(a.row - b.row) == 1; }
+
+}  // namespace
+
+BiText DisplacementRules::RoomName() const { return {"Kammer der Verschiebung", "Room of displacement"}; }
+
+BiText DisplacementRules::EntryMessage() const {
+    return {"Du stehst vor der Kammer der Verschiebung. Laß Dich nicht abschieben!",
+            "You want to enter the room of displacement. Don't let you push away."};
+}
+
+std::vector<BiText> DisplacementRules::RulesMessages() const {
+    std::vector<BiText> messages{
+        {"Verschiebe die Kugeln in den schwarzen Gängen. Laß die roten und die grünen Kugeln ihre Plätze wechseln. ",
+         "Move the balls in the black corridors. The red and the green ones shall change their locations."}};
+    if (Level() == 3)
+        messages.push_back({"Verlaß die gelben Kugeln dort, wo Du sie angefunden hast.",
+                            "Leave the yellow balls at the place you found them."});
+    return messages;
+}
+
+int DisplacementRules::Cell(BoardCell cell) const {
+    if (!Geometry().OnBoard(cell)) return Wall;
+    return board_[static_cast<std::size_t>(cell.row * BoardColumns + cell.col)];
+}
+
+bool DisplacementRules::IsSolved() const { return board_ == goal_; }
+
+bool DisplacementRules::Grab(BoardCell cell) {
+    if (held_ != 0 || Cell(cell) <= Corridor) return false;
+    held_ = Cell(cell);
+    heldAt_ = cell;
+    return true;
+}
+
+Steps DisplacementRules::PushTo(std::optional<BoardCell> cell) {
+    // The ball waits while the mouse is off the board, on a wall or a ball,
+    // or more than one straight step away.
+    if (held_ == 0 || !cell || Cell(*cell) != Corridor || !Neighbours(heldAt_, *cell)) return {};
+    const BoardCell from = heldAt_;
+    board_[static_cast<std::size_t>(from.row * BoardColumns + from.col)] = Corridor;
+    board_[static_cast<std::size_t>(cell->row * BoardColumns + cell->col)] = held_;
+    heldAt_ = *cell;
+    return {steps::PlayCue(CueAccepted), steps::Cell(from), steps::Cell(*cell)};
+}
+
+Steps DisplacementRules::Release() {
+    if (held_ == 0) return {};
+    held_ = 0;
+    // Every drag is judged, also one in which the ball never moved.
+    return {steps::Judge()};
+}
+
+void DisplacementRules::SetValues(const std::vector<int>& values) {
+    if (values.size() == board_.size()) board_ = values;
+}
+
+void DisplacementRules::SetUpLevel(int level) {
+    SetGeometry({38, 108, BoardColumns, BoardRows});
+    const Layout& layout = Layouts[level >= 1 && level <= 3 ? level - 1 : 0];
+    board_ = Read(layout.start);
+    goal_ = Read(layout.goal);
+    held_ = 0;
+    heldAt_ = {};
+}
+
+}  // namespace tarnwick

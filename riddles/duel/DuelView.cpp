@@ -1,0 +1,26 @@
+#include "riddles/duel/DuelView.h"
+
+namespace tarnwick {
+
+void DuelView::ComposeBoard(RiddleCanvas& canvas) {
+    ComposeSquares(canvas, [](BoardCell cell) { return Chequer(cell, TileSame, TileOther); });
+}
+
+void DuelView::DrawBoard(RiddleCanvas& canvas) {
+    const BoardGeometry& g = rules_.Geometry();
+    const Pixel below = g.Corner({0, g.rows});
+    canvas.RoomToWindow(below.x, below.y, g.columns * BoardGeometry::CellSize, BoardGeometry::CellSize);
+    RoomView::DrawBoard(canvas);
+}
+
+void DuelView::DrawCell(RiddleCanvas& canvas, BoardCell cell) {
+    const Pixel corner = rules_.Geometry().Corner(cell);
+    canvas.RoomToWindow(corner.x, corner.y, BoardGeometry::CellSize, BoardGeometry::CellSize);
+    const DuelCell& field = rules_.Moment(Moment()).At(cell);
+    if (field.owner == ownNone) return;
+    const Pixel gem = field.owner == ownPlayer ? PlayerGem : ComputerGem;
+    for (int n = 0; n < field.count; ++n)
+        canvas.DrawGem(GemSpot(corner, n), gem);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,23 @@
+#pragma once
+// The room of wandering: its vanishing fields with the white field among
+// them, and beside the board the row of gems that counts the moves left and
+// the level's coloured line.
+#include "riddles/fields/VanishingFieldsView.h"
+#include "riddles/fields/WanderingRules.h"
+
+namespace tarnwick {
+
+class WanderingView : public VanishingFieldsView {
+public:
+    explicit WanderingView(const WanderingRules& rules);
+
+    void DrawExtras(RiddleCanvas& canvas) override;
+
+private:
+    void DrawGems(RiddleCanvas& canvas);
+    void DrawLine(RiddleCanvas& canvas);
+
+    const WanderingRules& rules_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,40 @@
+#pragma once
+// The board of the room of separation: chequered squares and the fixed
+// balls in the room background; on the window every grid line as a pair
+// of 1-pixel lines, black while uncut, white once cut.
+#include "riddles/frame/RoomView.h"
+#include "riddles/separation/SeparationRules.h"
+
+namespace tarnwick {
+
+class CutLineView : public RoomView {
+public:
+    explicit CutLineView(const SeparationRules& rules) : RoomView(rules), rules_(rules) {}
+
+    void ComposeBoard(RiddleCanvas& canvas) override {
+        ComposeSquares(canvas, [](BoardCell cell) { return Chequer(cell, riddle_art::Sandstone, riddle_art::DarkWalnut); });
+        const int ball = RiddleCanvas::BallSize;
+        for (const SeparationRules::Ball& b : rules_.Balls()) {
+            const Pixel corner = rules_.Geometry().Corner(b.cell);
+            canvas.SpriteToRoom({corner.x + 2, corner.y + 2}, riddle_art::Ball(b.sprite), riddle_art::BallMask, ball,
+                                ball);
+        }
+    }
+
+    // A field's right and bottom edges (the board's own border too).
+    void DrawCell(RiddleCanvas& canvas, BoardCell cell) override {
+        const Pixel corner = rules_.Geometry().Corner(cell);
+        const QRgb right = rules_.Cut({cell, true}) ? White : Black;
+        const QRgb bottom = rules_.Cut({cell, false}) ? White : Black;
+        for (int x : {corner.x + 31, corner.x + 32}) canvas.LineOnWindow(x, corner.y + 1, x, corner.y + 31, right);
+        for (int y : {corner.y + 31, corner.y + 32}) canvas.LineOnWindow(corner.x + 1, y, corner.x + 31, y, bottom);
+    }
+
+private:
+    static constexpr QRgb White = 0xffffffff;
+    static constexpr QRgb Black = 0xff000000;
+
+    const SeparationRules& rules_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,24 @@
+#include "state/Texts.h"
+
+namespace tarnwick::texts {
+
+const BiText RestartQuestion{"Du möchtest wirklich Deine Mission von vorne beginnen???",
+                             "Do you really want to restart your mission???"};
+const BiText QuitQuestion{"Du willst den König und seine Untertanen im Stich lassen???",
+                          "Do you want to forsake the king and his subjects???"};
+const BiText RiddleSolved{
+    "Verdammt, Du hast das Rätsel gelöst. Du findest einen Teil des Schachbretts.",
+    "Damn, you have solved the riddle. You find one piece of the chess board."};
+const BiText DuelWon{"Verdammt, Du hast gewonnen. Du findest einen Teil des Schachbretts.",
+                     "Damn, you have won. You find one piece of the chess board."};
+const BiText RiddleFailed{"Du Wurm wirst es nie schaffen. Streng Dich erst gar nicht an!",
+                          "You will never do it, worm. Don't exert yourself!"};
+const BiText RulesHint{"Was muß ich da machen?", "What's to do here?"};
+const BiText LeaveHint{"Ich geh'.", "I leave."};
+const BiText ResetHint{"Ich probier's nochmal.", "I'll try it again."};
+const BiText LaterHint{"Ich probier's später.", "I'll try it later."};
+const BiText Yes{"Ja", "Yes"};
+const BiText No{"Nein", "No"};
+const BiText OutOfMemory{"Zuwenig Speicher! Programm wird beendet.",
+                         "Not enough memory! Programm aborted."};
+}  // namespace tarnwick::texts

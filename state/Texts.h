@@ -1,0 +1,20 @@
+#pragma once
+// Texts that several scenes share.
+#include "state/BiText.h"
+
+namespace tarnwick::texts {
+
+extern const BiText RestartQuestion;
+extern const BiText QuitQuestion;
+extern const BiText RiddleSolved;
+extern const BiText DuelWon;
+extern const BiText RiddleFailed;
+extern const BiText RulesHint;
+extern const BiText LeaveHint;
+extern const BiText ResetHint;
+extern const BiText LaterHint;
+extern const BiText Yes;
+extern const BiText No;
+extern const BiText OutOfMemory;
+
+}  // namespace tarnwick::texts

@@ -1,0 +1,90 @@
+#pragma once
+// Every window of the game on the offscreen platform, made as the program
+// makes them, with a counting clock, recorded cues and dice the test may
+// decide. For the riddle rooms: entering runs a room's entry sequence, the
+// message window answering the entry and rules messages; what the player
+// does inside is a function of the test.
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "platform/SceneWindow.h"
+#include "riddles/frame/RiddleWin.h"
+#include "shell/GameWindows.h"
+#include "shell/Msg.h"
+#include "state/Game.h"
+#include "support/GameRig.h"
+
+namespace tarnwick::testing {
+
+class WindowsRig {
+public:
+    WindowsRig() : windows(game.clock, game.dice, game.cues) { ready_ = windows.MakeAll(); }
+    ~WindowsRig() {
+        if (scripted_) SetModalScript({});
+    }
+    WindowsRig(const WindowsRig&) = delete;
+    WindowsRig& operator=(const WindowsRig&) = delete;
+
+    bool Ready() const { return ready_; }
+    TRiddleWin& Room(int room) { return *windows.RiddleWindows[room]; }
+    Game& State() { return windows.game; }
+
+    // The room's entry sequence at a level; inside the window (activated
+    // and painted) `play` acts as the player and returns how it is left.
+    int Enter(TRiddleWin& room, int level, std::function<int()> play) {
+        scripted_ = true;
+        SetModalScript([&](QDialog* window) {
+            if (window == windows.MessDlg) {
+                messages << windows.MessDlg->Mess->text();
+                return ModalDone;
+            }
+            room.Activate();
+            room.Paint();
+            return play();
+        });
+        return room.ShowModal(level);
+    }
+
+    // The messages of one visit at a level in a language: the entry
+    // message, then the rules as the help button shows them.
+    QStringList ReadRules(TRiddleWin& room, int level, int language) {
+        State().Language = language;
+        messages.clear();
+        Enter(room, level, [&room] {
+            room.ShowRules();
+            return ModalLeft;
+        });
+        return messages;
+    }
+
+    // Cues and waits since the last call, and forgets them.
+    std::vector<int> TakeCues() {
+        auto cues = game.cues.Played();
+        game.cues.log.clear();
+        return cues;
+    }
+    std::vector<int> TakeWaits() {
+        auto waits = game.clock.waits;
+        game.clock.waits.clear();
+        return waits;
+    }
+
+    GameRig game;
+    GameWindows windows;
+    QStringList messages;  // message windows shown, in order
+
+private:
+    bool ready_ = false;
+    bool scripted_ = false;  // the modal loop is the rig's
+};
+
+// Whether the window shows the w x h square at (x, y) just as the room
+// background holds it.
+inline bool ShowsRoomBackground(TRiddleWin& room, int x, int y, int w, int h) {
+    const QImage& window = room.Canvas().Window().Image();
+    const QImage& background = room.Canvas().Room().Image();
+    return window.copy(x, y, w, h) == background.copy(x, y, w, h);
+}
+
+}  // namespace tarnwick::testing
