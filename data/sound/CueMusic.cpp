@@ -92,13 +92,9 @@ Signal triumphChord() {
     applyDecay(drum, 0.16);
     applyEnvelope(drum, {{0, 0}, {0.003, 1}});
     mixInto(s, drum, 0.19, 0.9);
-    Noise n(61);
-    Signal skin = silence(0.08);
     Biquad thump;
     thump.setLowPass(700, 0.8);
-    for (double& x : skin) x = thump.process(n.next());
-    applyDecay(skin, 0.02);
-    mixInto(s, skin, 0.19, 0.6);
+    mixInto(s, filteredBurst(61, 0.08, thump, 0.02), 0.19, 0.6);
     fadeEdges(s, 0.003, 0.08);
     return s;
 }

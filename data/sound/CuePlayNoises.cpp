@@ -6,17 +6,6 @@ namespace tarnwick::sound {
 
 namespace {
 
-double timeAt(std::size_t i) { return static_cast<double>(i) / SampleRate; }
-
-// Noise shaped by one filter and an exponential decay.
-Signal filteredBurst(std::uint32_t seed, double seconds, Biquad f, double tau) {
-    Noise n(seed);
-    Signal s = silence(seconds);
-    for (double& x : s) x = f.process(n.next());
-    applyDecay(s, tau);
-    return s;
-}
-
 // A struck piece of wood or stone: a few ringing modes at once.
 struct Mode {
     double freq;
@@ -38,8 +27,8 @@ Signal strike(const std::vector<Mode>& modes, double seconds) {
 Signal stoneShift() {
     const double len = 0.36;
     Signal s = silence(len);
-    Noise n(11);
-    Noise rough(12);
+    kit::NoiseStream n(11);
+    kit::NoiseStream rough(12);
     Biquad body;
     body.setBandPass(380, 1.3);
     Biquad low;
@@ -120,7 +109,7 @@ Signal woodenClack() {
 Signal gemExplosion() {
     const double len = 0.26;
     Signal s = silence(len);
-    Noise n(111);
+    kit::NoiseStream n(111);
     Biquad sweep;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = timeAt(i);
