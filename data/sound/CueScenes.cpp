@@ -22,14 +22,12 @@ Signal creakingDoor() {
     const double modes[][3] = {{540, 11, 1.0}, {1170, 12, 0.7}, {1880, 14, 0.45}, {2950, 16, 0.2}};
     Signal s = silence(len);
     for (const auto& m : modes) {
-        Biquad wood;
-        wood.setBandPass(m[0], m[1]);
+        Biquad wood = Biquad::bandPass(m[0], m[1]);
         for (std::size_t i = 0; i < s.size(); ++i) s[i] += m[2] * wood.process(pulses[i]);
     }
     for (double& x : s) x *= 45.0;
     // The weight of the door: a low groan under the creak.
-    Biquad groan;
-    groan.setLowPass(160, 0.9);
+    Biquad groan = Biquad::lowPass(160, 0.9);
     Signal weight = filteredNoise(32, creakEnd, groan);
     applyEnvelope(weight, {{0, 0}, {0.15, 1}, {0.9, 0.8}, {creakEnd, 0}});
     mixInto(s, weight, 0, 0.5);
@@ -38,8 +36,7 @@ Signal creakingDoor() {
     applyDecay(knock, 0.075);
     applyEnvelope(knock, {{0, 0}, {0.003, 1}});
     mixInto(s, knock, creakEnd, 0.4);
-    Biquad plank;
-    plank.setBandPass(320, 2.5);
+    Biquad plank = Biquad::bandPass(320, 2.5);
     mixInto(s, filteredBurst(33, 0.3, plank, 0.045), creakEnd, 1.0);
     s.resize(static_cast<std::size_t>(samplesFor(len)), 0.0);
     fadeEdges(s, 0.01, 0.08);

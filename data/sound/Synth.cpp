@@ -17,6 +17,30 @@ Signal silence(double seconds) {
     return Signal(static_cast<std::size_t>(samplesFor(seconds)), 0.0);
 }
 
+Biquad Biquad::lowPass(double freq, double q) {
+    Biquad f;
+    f.setLowPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::highPass(double freq, double q) {
+    Biquad f;
+    f.setHighPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::bandPass(double freq, double q) {
+    Biquad f;
+    f.setBandPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::highShelf(double freq, double q, double gainDb) {
+    Biquad f;
+    f.setHighShelf(freq, q, gainDb);
+    return f;
+}
+
 void Biquad::setNormalised(double b0, double b1, double b2, double a0, double a1, double a2) {
     b0_ = b0 / a0;
     b1_ = b1 / a0;

@@ -15,10 +15,16 @@ int samplesFor(double seconds);
 double timeAt(std::size_t sample);  // seconds from the start
 Signal silence(double seconds);
 
-// Second-order filter after the well-known audio cookbook formulas. The
-// set* functions may be called while running to sweep the filter.
+// Second-order filter after the well-known audio cookbook formulas, made
+// ready by one of the static makers. The set* functions may be called while
+// running to sweep the filter.
 class Biquad {
 public:
+    static Biquad lowPass(double freq, double q);
+    static Biquad highPass(double freq, double q);
+    static Biquad bandPass(double freq, double q);  // 0 dB at the centre
+    static Biquad highShelf(double freq, double q, double gainDb);
+
     void setLowPass(double freq, double q);
     void setHighPass(double freq, double q);
     void setBandPass(double freq, double q);  // 0 dB at the centre
