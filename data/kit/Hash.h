@@ -8,7 +8,7 @@
 namespace kit {
 
 // x, y and the seed each scaled by an odd constant of its own: the scene
-// pictures, the labyrinth and the button glyphs.
+// pictures and the labyrinth.
 std::uint32_t spreadHash(int x, int y, int seed);
 double spreadUnit(int x, int y, int seed);  // 0 <= u < 1
 

@@ -1,6 +1,6 @@
 #pragma once
-// Colour in doubles, for shading picture by picture without rounding on
-// the way; rounded to whole channels only when it is written.
+// Colour in doubles, for shading pixel by pixel without rounding on the
+// way; rounded to whole channels only when it is written into a picture.
 #include <QColor>
 #include <QImage>
 
