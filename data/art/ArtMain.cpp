@@ -1,10 +1,10 @@
 // Paints every picture and button glyph of the game into the program's
 // folder and the glyph folder. Deterministic: the same bytes on every run.
 //   tarnwick_artgen PROGRAM_DIR GLYPH_DIR
-#include "ArtKit.h"
 #include "GlyphKit.h"
 #include "Glyphs.h"
 #include "Pictures.h"
+#include "data/kit/ImageFiles.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -22,19 +22,19 @@ int main(int argc, char **argv) {
 
     bool ok = true;
     for (const art::Picture &pic : art::scenePictures())
-        ok = art::saveBmp(pic.paint(), programDir.filePath(pic.name)) && ok;
+        ok = kit::saveBmp(pic.paint(), programDir.filePath(pic.name)) && ok;
     for (const art::Picture &glyph : art::buttonGlyphs()) {
-        ok = art::savePng(glyph.paint(), glyphDir.filePath(glyph.name)) && ok;
+        ok = kit::savePng(glyph.paint(), glyphDir.filePath(glyph.name)) && ok;
         if (!glyph.alsoTwice) continue;
         // The same design drawn again for screens of twice the density.
         art::setGlyphScale(2);
         QString twice = glyph.name;
         twice.replace(".png", "@2x.png");
-        ok = art::savePng(glyph.paint(), glyphDir.filePath(twice)) && ok;
+        ok = kit::savePng(glyph.paint(), glyphDir.filePath(twice)) && ok;
         art::setGlyphScale(1);
     }
     for (int size : art::IconSizes)
-        ok = art::savePng(art::emblemIcon(size), glyphDir.filePath(QString("icon%1.png").arg(size))) && ok;
+        ok = kit::savePng(art::emblemIcon(size), glyphDir.filePath(QString("icon%1.png").arg(size))) && ok;
     if (!ok) {
         std::fprintf(stderr, "tarnwick_artgen: could not write every picture\n");
         return 1;

@@ -2,9 +2,10 @@
 // lit by wall torches. Shown behind the restored-corridors window, the closing
 // window and several story and help pages, so the middle stays dark and calm
 // under white text.
-#include "ArtKit.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
 
 #include <cmath>
 #include <vector>
@@ -50,10 +51,10 @@ QColor surface(double x, double y, double z, int kind) {
         sa = 0.18;
         sb = 0.36;
     }
-    const std::uint32_t h = hash3(int(std::floor(a / sa * 2)), int(std::floor(b / sb)), 90 + kind);
-    QColor c = jitter(base, 12, h);
+    const std::uint32_t h = kit::spreadHash(int(std::floor(a / sa * 2)), int(std::floor(b / sb)), 90 + kind);
+    QColor c = kit::jitter(base, 12, h);
     if (mortarAt(a, b, sa, sb, 0.02 + 0.004 * z))
-        c = shade(c, 0.45);
+        c = kit::shade(c, 0.45);
     return c;
 }
 
@@ -103,7 +104,7 @@ QImage cellarScene() {
                 c = QColor(std::min(255, int(s.red() * l * 2.0)), std::min(255, int(s.green() * l * 1.7)),
                            std::min(255, int(s.blue() * l * 1.35)));
             }
-            img.setPixelColor(px, py, jitter(c, 2, hash3(px, py, 97)));
+            img.setPixelColor(px, py, kit::jitter(c, 2, kit::spreadHash(px, py, 97)));
         }
     QPainter p(&img);
     for (const Torch &t : Torches) {

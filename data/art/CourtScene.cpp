@@ -1,9 +1,11 @@
 // b7.bmp: the king's hall at night: a chequered marble floor, a red carpet
 // leading to the empty throne under the crown, pillars with torches and
 // banners. The story and help texts cover most of it, so it is kept low-key.
-#include "ArtKit.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Masonry.h"
+#include "data/kit/Outline.h"
+#include "data/kit/Vignette.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -28,7 +30,7 @@ void paintPillar(QPainter &p, double x, double w) {
 }
 
 void paintBanner(QPainter &p, double x) {
-    const QPainterPath b = outline({{x, 18}, {x + 34, 18}, {x + 34, 112}, {x + 17, 100}, {x, 112}});
+    const QPainterPath b = kit::outline({{x, 18}, {x + 34, 18}, {x + 34, 112}, {x + 17, 100}, {x, 112}});
     QLinearGradient g(x, 0, x + 34, 0);
     g.setColorAt(0, QColor(70, 10, 16));
     g.setColorAt(0.5, QColor(120, 22, 30));
@@ -82,21 +84,21 @@ void paintThrone(QPainter &p) {
 
 QImage courtScene() {
     QImage img(W, H, QImage::Format_RGB32);
-    Masonry wall;
+    kit::Masonry wall;
     wall.blockW = 30;
     wall.blockH = 15;
     wall.stone = QColor(58, 50, 46);
     wall.mortar = QColor(22, 18, 16);
     wall.variation = 8;
     wall.seed = 151;
-    paintMasonry(img, QRect(0, 0, W, int(FloorTop)), wall);
+    kit::paintMasonry(img, QRect(0, 0, W, int(FloorTop)), wall);
     paintChessFloor(img, QRect(0, int(FloorTop), W, H - int(FloorTop)), HorizonY, W / 2.0, 10, QColor(88, 80, 72),
                     QColor(28, 23, 21));
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         // red carpet to the throne
-        const QPainterPath carpet = outline({{176, FloorTop}, {224, FloorTop}, {268, H}, {132, H}});
+        const QPainterPath carpet = kit::outline({{176, FloorTop}, {224, FloorTop}, {268, H}, {132, H}});
         QLinearGradient red(0, FloorTop, 0, H);
         red.setColorAt(0, QColor(70, 12, 18));
         red.setColorAt(1, QColor(120, 22, 30));
@@ -113,7 +115,7 @@ QImage courtScene() {
     addLight(img, QPointF(41, 112), 90, 0.35);
     addLight(img, QPointF(359, 112), 90, 0.35);
     addLight(img, QPointF(200, 100), 70, 0.12);
-    vignette(img, img.rect(), 0.7);
+    kit::vignette(img, img.rect(), 0.7);
     QPainter p(&img);
     paintTorch(p, 41, 116, 1.3);
     paintTorch(p, 359, 116, 1.3);

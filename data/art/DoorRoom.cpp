@@ -2,10 +2,14 @@
 // oak door between two torches (also a story and help page, so it is dim);
 // right, the open door with a lit niche, the three glowing wall stones and
 // the twelve chess-board pieces lying on the niche's ledge.
-#include "ArtKit.h"
 #include "labyrinth/DoorRoomLayout.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
+#include "data/kit/Masonry.h"
+#include "data/kit/Outline.h"
+#include "data/kit/Vignette.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -35,24 +39,25 @@ QPainterPath doorOpening(double inset = 0) {
 }
 
 void paintRoomWalls(QImage &img) {
-    Masonry wall;
+    kit::Masonry wall;
     wall.blockW = 36;
     wall.blockH = 18;
     wall.stone = QColor(64, 54, 46);
     wall.mortar = QColor(24, 19, 16);
     wall.variation = 10;
     wall.seed = 111;
-    paintMasonry(img, QRect(0, 0, RoomW, 270), wall);
+    kit::paintMasonry(img, QRect(0, 0, RoomW, 270), wall);
     // the floor: big flags, darker towards the viewer
     for (int y = 270; y < RoomH; ++y)
         for (int x = 0; x < RoomW; ++x) {
             const double t = (y - 270) / 30.0;
             const double u = (x - 200) / (1.0 + t * 0.6);
-            QColor c = jitter(QColor(70, 58, 48), 8, hash3(int(std::floor(u / 48)), y > 282 ? 1 : 0, 113));
+            const std::uint32_t flagstone = kit::spreadHash(int(std::floor(u / 48)), y > 282 ? 1 : 0, 113);
+            QColor c = kit::jitter(QColor(70, 58, 48), 8, flagstone);
             if (y == 270 || y == 282 || std::fmod(std::abs(u), 48.0) < 1.2)
                 c = QColor(26, 20, 16);
-            c = shade(c, 1.0 - t * 0.35);
-            img.setPixelColor(x, y, jitter(c, 2, hash3(x, y, 114)));
+            c = kit::shade(c, 1.0 - t * 0.35);
+            img.setPixelColor(x, y, kit::jitter(c, 2, kit::spreadHash(x, y, 114)));
         }
 }
 
@@ -89,8 +94,8 @@ void paintClosedDoor(QPainter &p) {
         const double x = 152 + i * 15.2;
         QLinearGradient g(x, 0, x + 15.2, 0);
         const QColor base = (i % 2) ? QColor(74, 46, 26) : QColor(84, 52, 30);
-        g.setColorAt(0, shade(base, 1.15));
-        g.setColorAt(1, shade(base, 0.8));
+        g.setColorAt(0, kit::shade(base, 1.15));
+        g.setColorAt(1, kit::shade(base, 0.8));
         p.fillRect(QRectF(x, 90, 15.2, 182), g);
         p.setPen(QPen(QColor(28, 16, 8), 1.2));
         p.drawLine(QPointF(x, 90), QPointF(x, 272));
@@ -98,9 +103,9 @@ void paintClosedDoor(QPainter &p) {
     // wood grain
     p.setPen(QPen(QColor(48, 28, 14, 120), 0.8));
     for (int i = 0; i < 40; ++i) {
-        const double x = 154 + (hash3(i, 0, 121) % 100);
-        const double y = 110 + (hash3(i, 1, 121) % 150);
-        p.drawLine(QPointF(x, y), QPointF(x + 0.5, y + 10 + hash3(i, 2, 121) % 14));
+        const double x = 154 + (kit::spreadHash(i, 0, 121) % 100);
+        const double y = 110 + (kit::spreadHash(i, 1, 121) % 150);
+        p.drawLine(QPointF(x, y), QPointF(x + 0.5, y + 10 + kit::spreadHash(i, 2, 121) % 14));
     }
     // iron bands with rivets
     for (const double y : {130.0, 200.0, 250.0}) {
@@ -135,7 +140,7 @@ QImage roomWithClosedDoor() {
     }
     addLight(room, QPointF(70, 120), 110, 0.35);
     addLight(room, QPointF(330, 120), 110, 0.35);
-    vignette(room, room.rect(), 0.6);
+    kit::vignette(room, room.rect(), 0.6);
     QPainter p(&room);
     paintTorch(p, 70, 124, 1.5);
     paintTorch(p, 330, 124, 1.5);
@@ -147,28 +152,28 @@ QImage roomWithClosedDoor() {
 QImage roomWithOpenDoor(const QImage &closed) {
     QImage room = closed;
     QImage niche(RoomW, RoomH, QImage::Format_RGB32);
-    Masonry back;
+    kit::Masonry back;
     back.blockW = 24;
     back.blockH = 12;
     back.stone = QColor(120, 100, 80);
     back.mortar = QColor(54, 42, 32);
     back.seed = 131;
-    paintMasonry(niche, niche.rect(), back);
+    kit::paintMasonry(niche, niche.rect(), back);
     for (int y = LedgeY; y < RoomH; ++y)  // the ledge and the floor below it
         for (int x = 0; x < RoomW; ++x) {
             QColor c = y < LedgeY + 5 ? QColor(156, 136, 110) : QColor(92, 76, 60);
             if (y == LedgeY + 5)
                 c = QColor(40, 30, 22);
-            niche.setPixelColor(x, y, jitter(c, 4, hash3(x, y, 132)));
+            niche.setPixelColor(x, y, kit::jitter(c, 4, kit::spreadHash(x, y, 132)));
         }
     addLight(niche, QPointF(205, 200), 90, 0.55, QColor(255, 200, 120));
-    vignette(niche, QRect(150, 90, 110, 180), 0.7);
+    kit::vignette(niche, QRect(150, 90, 110, 180), 0.7);
     QPainter p(&room);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipPath(doorOpening());
     p.drawImage(0, 0, niche);
     // the door leaf, open against the left jamb
-    const QPainterPath leaf = outline({{152, 140}, {172, 150}, {172, 262}, {152, 270}});
+    const QPainterPath leaf = kit::outline({{152, 140}, {172, 150}, {172, 262}, {152, 270}});
     QLinearGradient wood(152, 0, 172, 0);
     wood.setColorAt(0, QColor(60, 36, 18));
     wood.setColorAt(1, QColor(100, 62, 32));

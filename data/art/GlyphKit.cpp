@@ -1,7 +1,7 @@
 #include "GlyphKit.h"
 
-#include "ArtKit.h"
 #include "SceneKit.h"
+#include "data/kit/Outline.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -63,7 +63,7 @@ void designDoor(QPainter &p) {
 void designOpenBook(QPainter &p) {
     p.setPen(QPen(InkOutline, 1.1));
     p.setBrush(QColor(130, 30, 30));
-    const QPainterPath cover = outline({{1, 5}, {10, 6.5}, {19, 5}, {19, 17}, {10, 18.5}, {1, 17}});
+    const QPainterPath cover = kit::outline({{1, 5}, {10, 6.5}, {19, 5}, {19, 17}, {10, 18.5}, {1, 17}});
     p.drawPath(cover);
     p.setBrush(QColor(250, 240, 214));
     QPainterPath left, right;
@@ -90,7 +90,7 @@ void designOpenBook(QPainter &p) {
 void designCrown(QPainter &p) { paintCrown(p, QRectF(1.5, 3, 17, 14)); }
 
 void designArrow(QPainter &p, int direction) {
-    const QPainterPath a = outline({{2, 7.5}, {10, 7.5}, {10, 3}, {18.5, 10}, {10, 17},
+    const QPainterPath a = kit::outline({{2, 7.5}, {10, 7.5}, {10, 3}, {18.5, 10}, {10, 17},
         {10, 12.5}, {2, 12.5}});
     if (direction == 2) {
         p.translate(20, 0);
@@ -106,7 +106,7 @@ void designArrow(QPainter &p, int direction) {
 }
 
 void designCheck(QPainter &p) {
-    const QPainterPath t = outline({{2, 10.5}, {5, 7.5}, {8.5, 11}, {16, 2.5}, {19, 5.5},
+    const QPainterPath t = kit::outline({{2, 10.5}, {5, 7.5}, {8.5, 11}, {16, 2.5}, {19, 5.5},
         {8.5, 17.5}});
     QLinearGradient g(0, 2, 0, 18);
     g.setColorAt(0, QColor(150, 230, 110));

@@ -1,9 +1,9 @@
 #include "LabyrinthPicture.h"
 
-#include "ArtKit.h"
 #include "labyrinth/LabyrinthLayout.h"
 #include "LabyrinthTiles.h"
 #include "PlayerSprites.h"
+#include "data/kit/Masonry.h"
 
 #include <QPainter>
 
@@ -15,7 +15,7 @@ QColor corridorFloor() { return {184, 146, 98}; }
 
 QImage labyrinthPicture() {
     QImage pic(Width, Height, QImage::Format_RGB32);
-    paintMasonry(pic, pic.rect(), outerWallMasonry());
+    kit::paintMasonry(pic, pic.rect(), outerWallMasonry());
 
     QPainter p(&pic);
     for (int kind = 0; kind <= 20; ++kind)

@@ -3,6 +3,8 @@
 #include "labyrinth/LabyrinthLayout.h"
 #include "LabyrinthPicture.h"
 #include "WallFurniture.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -13,8 +15,8 @@ namespace art {
 
 using namespace labyrinth_art;
 
-Masonry innerWallMasonry() {
-    Masonry m;
+kit::Masonry innerWallMasonry() {
+    kit::Masonry m;
     m.blockW = 18;
     m.blockH = 9;
     m.stone = QColor(92, 80, 68);
@@ -24,8 +26,8 @@ Masonry innerWallMasonry() {
     return m;
 }
 
-Masonry outerWallMasonry() {
-    Masonry m;
+kit::Masonry outerWallMasonry() {
+    kit::Masonry m;
     m.blockW = 27;
     m.blockH = 18;
     m.stone = QColor(74, 64, 58);
@@ -91,10 +93,10 @@ void paintCorridor(QImage &tile, const Mask &isFloor, int openings, int seed) {
                         c = QColor(122, 92, 60);
                     else if (!floorAt(x - 2, y) || !floorAt(x, y - 2) || !floorAt(x - 1, y - 1))
                         c = QColor(156, 120, 80);
-                    else if (noise01(x, y, seed) < 0.07)
-                        c = shade(floor, 0.86);
-                    else if (noise01(x, y, seed + 1) < 0.05)
-                        c = shade(floor, 1.08);
+                    else if (kit::spreadUnit(x, y, seed) < 0.07)
+                        c = kit::shade(floor, 0.86);
+                    else if (kit::spreadUnit(x, y, seed + 1) < 0.05)
+                        c = kit::shade(floor, 1.08);
                 }
                 tile.setPixelColor(x, y, c);
                 continue;
@@ -107,15 +109,15 @@ void paintCorridor(QImage &tile, const Mask &isFloor, int openings, int seed) {
             if (dist == 1)
                 tile.setPixelColor(x, y, QColor(34, 27, 22));
             else if (dist == 2)
-                tile.setPixelColor(x, y, shade(tile.pixelColor(x, y), 1.32));
+                tile.setPixelColor(x, y, kit::shade(tile.pixelColor(x, y), 1.32));
             else if (dist == 3)
-                tile.setPixelColor(x, y, shade(tile.pixelColor(x, y), 1.12));
+                tile.setPixelColor(x, y, kit::shade(tile.pixelColor(x, y), 1.12));
         }
 }
 
 QImage wallTile(bool outer) {
     QImage tile(Tile, Tile, QImage::Format_RGB32);
-    paintMasonry(tile, tile.rect(), outer ? outerWallMasonry() : innerWallMasonry());
+    kit::paintMasonry(tile, tile.rect(), outer ? outerWallMasonry() : innerWallMasonry());
     return tile;
 }
 

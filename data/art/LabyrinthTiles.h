@@ -1,14 +1,14 @@
 #pragma once
 // One 54 x 54 tile of the labyrinth seen from above: stone walls, a flat
 // warm floor where the corridors run, and the furniture of the wall ring.
-#include "ArtKit.h"
+#include "data/kit/Masonry.h"
 
 #include <QImage>
 
 namespace art {
 
-Masonry innerWallMasonry();
-Masonry outerWallMasonry();
+kit::Masonry innerWallMasonry();
+kit::Masonry outerWallMasonry();
 
 // kind 0..20; `open` draws doors 11..14 standing open.
 QImage labyrinthTile(int kind, bool open);

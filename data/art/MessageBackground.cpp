@@ -1,8 +1,10 @@
 // b6.bmp: the background of the message and question windows, a sheet of
 // parchment in a dark wooden frame. Black 16-pixel text sits on it at
 // (24, 20, 201 x 93); the question's buttons at y 88..113.
-#include "ArtKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
+#include "data/kit/ValueNoise.h"
 
 #include <QPainter>
 #include <cmath>
@@ -15,12 +17,13 @@ QImage messageBackground() {
     // parchment: warm, fibrous, darker and foxed towards the edges
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const double fibre = smoothNoise(x * 0.35, y * 3.0, 6, 61) * 0.5 + smoothNoise(x, y, 18, 62) * 0.5;
-            QColor c = mix(QColor(226, 208, 166), QColor(246, 234, 204), fibre);
+            const double fibre =
+                kit::smoothSpreadNoise(x * 0.35, y * 3.0, 6, 61) * 0.5 + kit::smoothSpreadNoise(x, y, 18, 62) * 0.5;
+            QColor c = kit::mix(QColor(226, 208, 166), QColor(246, 234, 204), fibre);
             const double ex = std::min(x, w - 1 - x) / 40.0, ey = std::min(y, h - 1 - y) / 30.0;
             const double edge = std::max(0.0, 1.0 - std::min(1.0, std::min(ex, ey)));
-            c = mix(c, QColor(176, 136, 84), edge * edge * 0.8);
-            c = jitter(c, 3, hash3(x, y, 63));
+            c = kit::mix(c, QColor(176, 136, 84), edge * edge * 0.8);
+            c = kit::jitter(c, 3, kit::spreadHash(x, y, 63));
             img.setPixelColor(x, y, c);
         }
     QPainter p(&img);

@@ -1,6 +1,8 @@
 #include "SceneKit.h"
 
-#include "ArtKit.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
+#include "data/kit/Outline.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -17,7 +19,7 @@ void paintTorch(QPainter &p, double x, double y, double s) {
     p.setPen(QPen(QColor(20, 16, 14), 1.0 * s));
     p.setBrush(QColor(54, 48, 46));
     p.drawRect(QRectF(x - 1.5 * s, y + 4 * s, 3 * s, 12 * s));
-    const QPainterPath cup = outline({{x - 5 * s, y}, {x + 5 * s, y}, {x + 3 * s, y + 5 * s},
+    const QPainterPath cup = kit::outline({{x - 5 * s, y}, {x + 5 * s, y}, {x + 3 * s, y + 5 * s},
         {x - 3 * s, y + 5 * s}});
     p.drawPath(cup);
     // flame
@@ -108,8 +110,8 @@ void paintChessFloor(QImage &img, const QRect &area, double horizonY, double van
             const double u = (x + 0.5 - vanishX) * z / r.width() * squares;
             const bool isDark = (int(std::floor(u)) + int(std::floor(row))) & 1;
             QColor c = isDark ? dark : light;
-            c = shade(c, std::clamp(1.15 - 0.35 * (z - 1), 0.25, 1.15));
-            c = jitter(c, 3, hash3(x, y, 71));
+            c = kit::shade(c, std::clamp(1.15 - 0.35 * (z - 1), 0.25, 1.15));
+            c = kit::jitter(c, 3, kit::spreadHash(x, y, 71));
             img.setPixelColor(x, y, c);
         }
     }

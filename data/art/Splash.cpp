@@ -1,8 +1,9 @@
 // b0.bmp: the splash shown at start-up: the game's title over the palace
 // cellar, an archway lit by two torches, the king's crown and a chequered floor.
-#include "ArtKit.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Masonry.h"
+#include "data/kit/Vignette.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -12,13 +13,13 @@ namespace art {
 QImage splashPicture() {
     const int w = 200, h = 150;
     QImage img(w, h, QImage::Format_RGB32);
-    Masonry wall;
+    kit::Masonry wall;
     wall.blockW = 20;
     wall.blockH = 10;
     wall.stone = QColor(70, 58, 50);
     wall.mortar = QColor(28, 22, 18);
     wall.seed = 81;
-    paintMasonry(img, img.rect(), wall);
+    kit::paintMasonry(img, img.rect(), wall);
     paintChessFloor(img, QRect(0, 112, w, h - 112), 96, w / 2.0, 8, QColor(200, 170, 120), QColor(70, 44, 28));
     {
         QPainter p(&img);
@@ -39,7 +40,7 @@ QImage splashPicture() {
     }
     addLight(img, QPointF(28, 52), 60, 0.55);
     addLight(img, QPointF(172, 52), 60, 0.55);
-    vignette(img, img.rect(), 0.55);
+    kit::vignette(img, img.rect(), 0.55);
     QPainter p(&img);
     paintTorch(p, 28, 56, 1.2);
     paintTorch(p, 172, 56, 1.2);

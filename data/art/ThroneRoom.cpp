@@ -2,9 +2,12 @@
 // velvet cloth with a gold-embroidered border and the king's crown worked
 // into it, on dark oak, lit by candles at the corners. The chess-board pieces
 // lie on it in 20 x 20 squares, and story and help texts are written over it.
-#include "ArtKit.h"
 #include "SceneKit.h"
 #include "ScenePictures.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
+#include "data/kit/ValueNoise.h"
+#include "data/kit/Vignette.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -41,15 +44,16 @@ QImage throneRoomPicture() {
             QColor c;
             if (cloth.contains(x, y)) {
                 // velvet: soft folds and a fine pile
-                const double fold = smoothNoise(x, y * 0.6, 40, 141) * 0.6 + smoothNoise(x, y, 12, 142) * 0.4;
-                c = mix(QColor(70, 12, 18), QColor(112, 24, 32), fold);
-                c = jitter(c, 3, hash3(x, y, 143));
+                const double fold =
+                    kit::smoothSpreadNoise(x, y * 0.6, 40, 141) * 0.6 + kit::smoothSpreadNoise(x, y, 12, 142) * 0.4;
+                c = kit::mix(QColor(70, 12, 18), QColor(112, 24, 32), fold);
+                c = kit::jitter(c, 3, kit::spreadHash(x, y, 143));
             } else {
                 // oak table edge with grain along its length
                 const bool horizontal = y < 14 || y >= H - 14;
                 const double along = horizontal ? x : y, across = horizontal ? y : x;
-                const double grain = smoothNoise(along * 0.08, across * 1.2, 3, 144);
-                c = mix(QColor(40, 24, 14), QColor(70, 44, 24), grain);
+                const double grain = kit::smoothSpreadNoise(along * 0.08, across * 1.2, 3, 144);
+                c = kit::mix(QColor(40, 24, 14), QColor(70, 44, 24), grain);
                 if (std::fmod(across, 14.0) < 1 || across == 13 || across == H - 14)
                     c = QColor(22, 12, 6);
             }
@@ -79,7 +83,7 @@ QImage throneRoomPicture() {
     p.end();
     for (const QPointF c : {QPointF(7, 7), QPointF(W - 7, 7), QPointF(7, H - 7), QPointF(W - 7, H - 7)})
         addLight(img, c, 80, 0.35);
-    vignette(img, img.rect(), 0.45);
+    kit::vignette(img, img.rect(), 0.45);
     QPainter q(&img);
     for (const QPointF c : {QPointF(7, 7), QPointF(W - 7, 7), QPointF(7, H - 7), QPointF(W - 7, H - 7)})
         paintCandle(q, c);

@@ -1,7 +1,7 @@
 // The ten tool-bar pictures, 20 x 20 (the maker's button 26 x 20).
-#include "ArtKit.h"
 #include "GlyphKit.h"
 #include "Glyphs.h"
+#include "data/kit/Outline.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -20,7 +20,7 @@ QImage restartGlyph() {
         p.drawPath(ring);
         p.setPen(QPen(QColor(80, 168, 70), 3.0, Qt::SolidLine, Qt::FlatCap));
         p.drawPath(ring);
-        const QPainterPath head = outline({{9, 0.8}, {16.5, 3.2}, {11, 9}});
+        const QPainterPath head = kit::outline({{9, 0.8}, {16.5, 3.2}, {11, 9}});
         p.setPen(QPen(InkOutline, 1.0));
         p.setBrush(QColor(80, 168, 70));
         p.drawPath(head);
@@ -32,13 +32,13 @@ QImage loadGlyph() {
         // an opened folder with a saved game coming out
         p.setPen(QPen(InkOutline, 1.1));
         p.setBrush(QColor(196, 150, 70));
-        const QPainterPath back = outline({{1.5, 18}, {1.5, 5}, {6.5, 5}, {8, 7}, {16.5, 7},
+        const QPainterPath back = kit::outline({{1.5, 18}, {1.5, 5}, {6.5, 5}, {8, 7}, {16.5, 7},
             {16.5, 18}});
         p.drawPath(back);
         p.setBrush(QColor(240, 200, 110));
-        const QPainterPath front = outline({{1.5, 18}, {4.5, 10}, {19.5, 10}, {16.5, 18}});
+        const QPainterPath front = kit::outline({{1.5, 18}, {4.5, 10}, {19.5, 10}, {16.5, 18}});
         p.drawPath(front);
-        const QPainterPath arrow = outline({{11, 1}, {15.5, 5.5}, {12.8, 5.5}, {12.8, 9},
+        const QPainterPath arrow = kit::outline({{11, 1}, {15.5, 5.5}, {12.8, 5.5}, {12.8, 9},
             {9.2, 9}, {9.2, 5.5}, {6.5, 5.5}});
         p.setBrush(QColor(90, 180, 80));
         p.drawPath(arrow);
@@ -50,7 +50,7 @@ QImage storeGlyph() {
         // a disk
         p.setPen(QPen(InkOutline, 1.1));
         p.setBrush(QColor(56, 82, 150));
-        const QPainterPath body = outline({{2, 2}, {16, 2}, {18, 4}, {18, 18}, {2, 18}});
+        const QPainterPath body = kit::outline({{2, 2}, {16, 2}, {18, 4}, {18, 18}, {2, 18}});
         p.drawPath(body);
         p.setBrush(QColor(196, 200, 210));
         p.drawRect(QRectF(5.5, 2, 9, 5.5));
@@ -69,7 +69,7 @@ QImage storeGlyph() {
 QImage soundGlyph() {
     return paintGlyph(20, 20, [](QPainter &p) {
         // a loudspeaker with its sound waves
-        const QPainterPath cone = outline({{1.5, 7}, {5.5, 7}, {10.5, 2.5}, {10.5, 17.5},
+        const QPainterPath cone = kit::outline({{1.5, 7}, {5.5, 7}, {10.5, 2.5}, {10.5, 17.5},
             {5.5, 13}, {1.5, 13}});
         QLinearGradient g(0, 2, 0, 18);
         g.setColorAt(0, QColor(236, 196, 90));
@@ -122,7 +122,7 @@ QImage helpGlyph() {
         p.drawRect(QRectF(5, 4, 7.5, 4));
         p.setPen(QPen(InkOutline, 0.8));
         p.setBrush(QColor(200, 30, 30));
-        const QPainterPath mark = outline({{10.5, 16.5}, {13, 16.5}, {13, 19.5}, {11.75, 18.3},
+        const QPainterPath mark = kit::outline({{10.5, 16.5}, {13, 16.5}, {13, 19.5}, {11.75, 18.3},
             {10.5, 19.5}});
         p.drawPath(mark);
     });
@@ -135,7 +135,7 @@ QImage exitGlyph() {
         p.translate(-2.5, 0);
         designDoor(p);
         p.restore();
-        const QPainterPath a = outline({{10, 9}, {14, 9}, {14, 5.5}, {19.5, 11}, {14, 16.5},
+        const QPainterPath a = kit::outline({{10, 9}, {14, 9}, {14, 5.5}, {19.5, 11}, {14, 16.5},
             {14, 13}, {10, 13}});
         p.setPen(QPen(InkOutline, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(QColor(214, 50, 40));

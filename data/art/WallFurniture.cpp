@@ -1,6 +1,8 @@
 #include "WallFurniture.h"
 
-#include "ArtKit.h"
+#include "data/kit/Colour.h"
+#include "data/kit/Hash.h"
+#include "data/kit/Outline.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -78,12 +80,12 @@ QImage doorLayer(bool open) {
             if (!inFrame(x, y))
                 continue;
             const bool edge = !inFrame(x - 1, y) || !inFrame(x + 1, y) || !inFrame(x, y - 1);
-            QColor c = edge ? frameDark : jitter(frameStone, 8, hash3(x / 4, y / 3, 31));
+            QColor c = edge ? frameDark : kit::jitter(frameStone, 8, kit::spreadHash(x / 4, y / 3, 31));
             if (!edge && (y == 1 || x == 8))
-                c = shade(c, 1.15);
+                c = kit::shade(c, 1.15);
             // joints of the arch stones
             if (!edge && !inOpening(x, y) && ((x - 7) % 8 == 0 || y == 12))
-                c = shade(c, 0.7);
+                c = kit::shade(c, 0.7);
             img.setPixelColor(x, y, c);
         }
     for (int y = 0; y < 18; ++y)
@@ -95,7 +97,7 @@ QImage doorLayer(bool open) {
             if (!open) {
                 const int plank = (x - 11) / 5;
                 c = (plank % 2) ? QColor(112, 68, 34) : QColor(128, 80, 40);
-                c = jitter(c, 6, hash3(x, y, 41));
+                c = kit::jitter(c, 6, kit::spreadHash(x, y, 41));
                 if ((x - 11) % 5 == 0)
                     c = QColor(62, 36, 18);
                 if (y == 6 || y == 13)
@@ -105,9 +107,9 @@ QImage doorLayer(bool open) {
             } else {
                 // the room beyond is lit: warm glow towards the threshold
                 const double t = (y - 2) / 14.0;
-                c = mix(QColor(26, 14, 8), QColor(246, 178, 84), t * t);
+                c = kit::mix(QColor(26, 14, 8), QColor(246, 178, 84), t * t);
                 if (x <= 15)  // the door leaf, swung open against the jamb
-                    c = (x == 15) ? QColor(58, 32, 16) : jitter(QColor(112, 68, 34), 6, hash3(x, y, 43));
+                    c = (x == 15) ? QColor(58, 32, 16) : kit::jitter(QColor(112, 68, 34), 6, kit::spreadHash(x, y, 43));
                 if (rim)
                     c = QColor(30, 18, 10);
             }
@@ -140,14 +142,14 @@ QImage exitStairsLayer() {
             if (edge) {
                 c = QColor(40, 32, 26);
             } else if (!inOpening(x, y)) {
-                c = jitter(QColor(158, 140, 116), 8, hash3(x / 4, y / 3, 53));
+                c = kit::jitter(QColor(158, 140, 116), 8, kit::spreadHash(x / 4, y / 3, 53));
             } else {
                 // steps climbing away from the cellar into daylight
                 const int step = (16 - y) / 3;
-                c = mix(QColor(186, 148, 100), QColor(250, 244, 214), step / 4.0);
+                c = kit::mix(QColor(186, 148, 100), QColor(250, 244, 214), step / 4.0);
                 if (y % 3 == 0)
-                    c = shade(c, 0.55);
-                c = jitter(c, 3, hash3(x, y, 51));
+                    c = kit::shade(c, 0.55);
+                c = kit::jitter(c, 3, kit::spreadHash(x, y, 51));
             }
             img.setPixelColor(x, y, c);
         }
@@ -169,7 +171,7 @@ QImage arrowLayer() {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(10, 10, 34, 34), 5, 5);
     // the arrow, pointing down
-    const QPainterPath arrow = outline({{22, 12}, {32, 12}, {32, 27}, {40, 27}, {27, 42},
+    const QPainterPath arrow = kit::outline({{22, 12}, {32, 12}, {32, 27}, {40, 27}, {27, 42},
         {14, 27}, {22, 27}});
     p.translate(1, 1);  // cast shadow
     p.setPen(Qt::NoPen);

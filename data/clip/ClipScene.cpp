@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "SceneParts.h"
+#include "data/kit/Blend.h"
+#include "data/kit/Hash.h"
 
 namespace tarnwick::clip {
 
@@ -19,8 +21,6 @@ constexpr int PiecesShake = 38;
 constexpr int PiecesFly = 44;
 
 const QPointF Struck(BoardLeft + 4 * SquareSize + 3, BoardTop + 4 * SquareSize - 2);
-
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 
 double flicker(int n) { return 1.0 + 0.05 * std::sin(n * 1.7) + 0.035 * std::sin(n * 2.9 + 1.0); }
 
@@ -38,21 +38,22 @@ Flight flightOf(const BoardTiling& tiling, int piece, int n) {
     const QPointF from = pieceCentre(tiling, piece) - Struck;
     const double len = std::max(1.0, std::hypot(from.x(), from.y()));
     // Away from the point where the bolt struck, a little askew.
-    const double skew = (hash01(piece, 21) - 0.5) * 0.6;
+    const double skew = (kit::pairUnit(piece, 21) - 0.5) * 0.6;
     const double dx = from.x() / len;
     const double dy = from.y() / len;
     const QPointF dir(dx * std::cos(skew) - dy * std::sin(skew), dx * std::sin(skew) + dy * std::cos(skew));
     if (n < PiecesFly) {
         const double jig = 0.8;
         f.offset = dir * (0.25 * (n - PiecesShake + 1)) +
-                   QPointF((hash01(piece * 97 + n, 1) - 0.5) * jig * 2, (hash01(piece * 97 + n, 2) - 0.5) * jig * 2);
+                   QPointF((kit::pairUnit(piece * 97 + n, 1) - 0.5) * jig * 2,
+                           (kit::pairUnit(piece * 97 + n, 2) - 0.5) * jig * 2);
         f.lift = 0.05;
         return f;
     }
-    const double t = n - PiecesFly + 0.5 + hash01(piece, 22);
-    const double speed = 1.1 + 0.6 * hash01(piece, 23);
+    const double t = n - PiecesFly + 0.5 + kit::pairUnit(piece, 22);
+    const double speed = 1.1 + 0.6 * kit::pairUnit(piece, 23);
     f.offset = dir * (1.5 + speed * (2.2 * t + 0.16 * t * t));
-    const double spin = (hash01(piece, 24) < 0.5 ? -1 : 1) * (3 + 5 * hash01(piece, 25));
+    const double spin = (kit::pairUnit(piece, 24) < 0.5 ? -1 : 1) * (3 + 5 * kit::pairUnit(piece, 25));
     f.degrees = spin * t * t / (t + 8);
     f.scale = 1 + 0.012 * t;
     f.lift = std::min(2.5, 0.25 + 0.1 * t);
@@ -68,13 +69,13 @@ QImage ClipScene::frame(int n) const {
     QPainter p(&img);
 
     // After the pieces have gone the torchlight sinks a little.
-    const double dusk = clamp01((n - 62) / 13.0);
+    const double dusk = kit::clamp01((n - 62) / 13.0);
     paintBoardRim(p);
-    paintScorch(p, clamp01((n - PiecesFly) / 8.0));
+    paintScorch(p, kit::clamp01((n - PiecesFly) / 8.0));
 
     // Cracks glow under the pieces once these start to part.
     const double crackReveal = (n - BoltStrikes) * 7.0;
-    const double crackGlow = n < BoltStrikes ? 0 : (n < PiecesFly ? 1.0 : clamp01(1.0 - (n - PiecesFly) / 6.0));
+    const double crackGlow = n < BoltStrikes ? 0 : (n < PiecesFly ? 1.0 : kit::clamp01(1.0 - (n - PiecesFly) / 6.0));
 
     // Pieces still on or near the board first, flying ones above them.
     std::array<int, 12> order{};
@@ -83,7 +84,7 @@ QImage ClipScene::frame(int n) const {
         return flightOf(tiling_, a, n).lift < flightOf(tiling_, b, n).lift;
     });
     // The spell's shadow falls over the board while it cracks.
-    const double shadow = n < BoltStrikes ? 0 : clamp01(1.0 - (n - PiecesShake) / 6.0);
+    const double shadow = n < BoltStrikes ? 0 : kit::clamp01(1.0 - (n - PiecesShake) / 6.0);
     if (n >= PiecesShake) paintCracks(p, tiling_, Struck, crackReveal, crackGlow);
     for (int piece : order) {
         const Flight f = flightOf(tiling_, piece, n);
@@ -96,11 +97,12 @@ QImage ClipScene::frame(int n) const {
 
     // The chancellor's magic: violet sparks circling in towards the board.
     if (n >= MagicGathers && n < BoltStrikes + 2) {
-        const double gather = clamp01((n - MagicGathers) / double(BoltStrikes - MagicGathers));
+        const double gather = kit::clamp01((n - MagicGathers) / double(BoltStrikes - MagicGathers));
         paintGlow(p, Struck, 30 + 40 * gather, QColor(120, 60, 200, static_cast<int>(90 * gather)));
         for (int i = 0; i < 18; ++i) {
-            const double a = 2 * 3.14159265 * hash01(i, 31) + (n - MagicGathers) * (0.25 + 0.1 * hash01(i, 32));
-            const double r = (1.0 - gather) * (50 + 40 * hash01(i, 33)) + 6;
+            const double a =
+                2 * 3.14159265 * kit::pairUnit(i, 31) + (n - MagicGathers) * (0.25 + 0.1 * kit::pairUnit(i, 32));
+            const double r = (1.0 - gather) * (50 + 40 * kit::pairUnit(i, 33)) + 6;
             const QPointF at = Struck + QPointF(std::cos(a) * r * 1.3, std::sin(a) * r);
             paintGlow(p, at, 5, QColor(200, 160, 255, 230));
         }
@@ -112,10 +114,10 @@ QImage ClipScene::frame(int n) const {
     // Embers of the broken spell rising from the board after the flight.
     if (n >= PiecesFly) {
         for (int i = 0; i < 14; ++i) {
-            const double age = n - PiecesFly - 10 * hash01(i, 41);
+            const double age = n - PiecesFly - 10 * kit::pairUnit(i, 41);
             if (age < 0 || age > 22) continue;
-            const QPointF at(BoardLeft + 8 * SquareSize * hash01(i, 42),
-                             BoardTop + 8 * SquareSize * hash01(i, 43) - 2.2 * age);
+            const QPointF at(BoardLeft + 8 * SquareSize * kit::pairUnit(i, 42),
+                             BoardTop + 8 * SquareSize * kit::pairUnit(i, 43) - 2.2 * age);
             const int alpha = static_cast<int>(200 * (1.0 - age / 22.0));
             paintGlow(p, at, 4, QColor(255, 150, 70, alpha));
         }

@@ -1,5 +1,7 @@
 #include "SceneParts.h"
 
+#include "data/kit/Hash.h"
+
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <algorithm>
@@ -7,28 +9,18 @@
 
 namespace tarnwick::clip {
 
-double hash01(int a, int b) {
-    std::uint32_t h = static_cast<std::uint32_t>(a) * 0x9e3779b1u ^ static_cast<std::uint32_t>(b) * 0x85ebca77u;
-    h ^= h >> 15;
-    h *= 0x2c1b3c6du;
-    h ^= h >> 12;
-    h *= 0x297a2d39u;
-    h ^= h >> 15;
-    return static_cast<double>(h % 100000u) / 100000.0;
-}
-
 QImage paintTableTop() {
     QImage img(ClipWidth, ClipHeight, QImage::Format_RGB32);
     const int plank = 37;
     for (int y = 0; y < ClipHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         const int k = y / plank;
-        const double tone = 0.9 + 0.2 * hash01(k, 7);
-        const int shift = static_cast<int>(hash01(k, 3) * 200);
+        const double tone = 0.9 + 0.2 * kit::pairUnit(k, 7);
+        const int shift = static_cast<int>(kit::pairUnit(k, 3) * 200);
         for (int x = 0; x < ClipWidth; ++x) {
             const double u = x + shift;
             const double grain = std::sin(u * 0.045 + 2.6 * std::sin(y * 0.21 + k * 1.3) + 0.8 * std::sin(u * 0.011));
-            const double fine = hash01(x * 3 + shift, y) - 0.5;
+            const double fine = kit::pairUnit(x * 3 + shift, y) - 0.5;
             double v = tone * (1.0 + 0.1 * grain + 0.06 * fine);
             if (y % plank == 0) v *= 0.45;          // the seam between planks
             if (y % plank == 1) v *= 0.8;
@@ -132,7 +124,7 @@ void paintPiece(QPainter& p, const BoardTiling& tiling, int piece, QPointF offse
         for (int c = 0; c < 8; ++c) {
             if (tiling.owner[r][c] != piece) continue;
             const bool light = ((r + c) % 2 == 0) == tiling.lightCorner;
-            const double tone = 0.95 + 0.1 * hash01(r * 8 + c, 11);
+            const double tone = 0.95 + 0.1 * kit::pairUnit(r * 8 + c, 11);
             const QColor base = light ? QColor(222, 196, 146) : QColor(96, 54, 26);
             const QColor col(std::clamp(static_cast<int>(base.red() * tone), 0, 255),
                              std::clamp(static_cast<int>(base.green() * tone), 0, 255),
@@ -178,14 +170,14 @@ void paintCracks(QPainter& p, const BoardTiling& tiling, QPointF struck, double 
 
 void paintLightning(QPainter& p, QPointF target, int seed) {
     // Split the path again and again, pushing each middle point sideways.
-    std::vector<QPointF> pts{QPointF(target.x() - 30 + 60 * hash01(seed, 1), -4), target};
+    std::vector<QPointF> pts{QPointF(target.x() - 30 + 60 * kit::pairUnit(seed, 1), -4), target};
     double spread = 26;
     for (int level = 0; level < 5; ++level) {
         std::vector<QPointF> next;
         for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
             next.push_back(pts[i]);
             const QPointF mid = (pts[i] + pts[i + 1]) / 2;
-            next.push_back(mid + QPointF((hash01(seed * 31 + level, static_cast<int>(i)) - 0.5) * spread, 0));
+            next.push_back(mid + QPointF((kit::pairUnit(seed * 31 + level, static_cast<int>(i)) - 0.5) * spread, 0));
         }
         next.push_back(pts.back());
         pts = next;
@@ -196,8 +188,8 @@ void paintLightning(QPainter& p, QPointF target, int seed) {
     // A side branch forking off a third of the way down.
     const QPointF fork = pts[pts.size() / 3];
     QPainterPath branch(fork);
-    branch.lineTo(fork + QPointF(-14 + 28 * hash01(seed, 5), 16));
-    branch.lineTo(fork + QPointF(-22 + 44 * hash01(seed, 6), 30));
+    branch.lineTo(fork + QPointF(-14 + 28 * kit::pairUnit(seed, 5), 16));
+    branch.lineTo(fork + QPointF(-22 + 44 * kit::pairUnit(seed, 6), 30));
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -17,9 +17,6 @@ constexpr int BoardLeft = 68;  // top-left of the 8 x 8 squares in the frame
 constexpr int BoardTop = 22;
 constexpr int FrameWidth = 5;  // the wooden rim around the squares
 
-// A repeatable pseudo-random number in 0..1 for any pair of integers.
-double hash01(int a, int b);
-
 // The oak table top, planks and grain, without light.
 QImage paintTableTop();
 

@@ -1,5 +1,7 @@
 #include "Balls.h"
 
+#include "data/kit/Blend.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,10 +28,10 @@ double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 // The torch hangs up and to the left of every board.
 const Vec TorchDir = normalised({-0.45, -0.65, 0.62});
 const Vec HalfWay = normalised({TorchDir.x, TorchDir.y, TorchDir.z + 1.0});
-const Rgb TorchLight = {1.06, 0.97, 0.84};
+const kit::Rgb TorchLight = {1.06, 0.97, 0.84};
 
 // Light reaching one point of the sphere seen from the front.
-Rgb shadePoint(Rgb body, double px, double py)
+kit::Rgb shadePoint(kit::Rgb body, double px, double py)
 {
     const double nx = (px - Centre) / Radius, ny = (py - Centre) / Radius;
     const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
@@ -38,15 +40,15 @@ Rgb shadePoint(Rgb body, double px, double py)
     const double diffuse = std::max(0.0, dot(n, TorchDir));
     const double bounce = 0.16 * std::max(0.0, ny) * (1.0 - nz * 0.5);  // warm glow off the floor
     const double light = 0.20 + 0.92 * diffuse;
-    Rgb c = {body.r * light * TorchLight.r, body.g * light * TorchLight.g, body.b * light * TorchLight.b};
-    c = c + rgb(255, 170, 90) * bounce * 0.5;
+    kit::Rgb c = {body.r * light * TorchLight.r, body.g * light * TorchLight.g, body.b * light * TorchLight.b};
+    c = c + kit::rgb(255, 170, 90) * bounce * 0.5;
 
     // A small sharp highlight of the flame and a broad sheen around it.
     const double h = std::max(0.0, dot(n, HalfWay));
-    c = c + rgb(255, 246, 225) * (std::pow(h, 90) * 1.1 + std::pow(h, 12) * 0.12);
+    c = c + kit::rgb(255, 246, 225) * (std::pow(h, 90) * 1.1 + std::pow(h, 12) * 0.12);
 
     // The silhouette darkens so a ball stands off a light square.
-    const double edge = smoothstep(0.72, 1.0, std::sqrt(nx * nx + ny * ny));
+    const double edge = kit::smoothstep(0.72, 1.0, std::sqrt(nx * nx + ny * ny));
     c = c * (1.0 - 0.45 * edge);
     return c;
 }
@@ -59,32 +61,32 @@ bool insideBall(int x, int y)
     return dx * dx + dy * dy <= Radius * Radius;
 }
 
-Rgb ballColour(int kind)
+kit::Rgb ballColour(int kind)
 {
-    static const std::array<Rgb, BallKinds> colours = {
-        rgb(232, 228, 214),  // pearl
-        rgb(250, 128, 18),   // amber
-        rgb(18, 196, 204),   // turquoise
-        rgb(176, 52, 200),   // purple
-        rgb(210, 16, 50),    // red
-        rgb(40, 176, 52),    // green
-        rgb(48, 92, 240),    // blue
-        rgb(246, 224, 40),   // yellow
+    static const std::array<kit::Rgb, BallKinds> colours = {
+        kit::rgb(232, 228, 214),  // pearl
+        kit::rgb(250, 128, 18),   // amber
+        kit::rgb(18, 196, 204),   // turquoise
+        kit::rgb(176, 52, 200),   // purple
+        kit::rgb(210, 16, 50),    // red
+        kit::rgb(40, 176, 52),    // green
+        kit::rgb(48, 92, 240),    // blue
+        kit::rgb(246, 224, 40),   // yellow
     };
     return colours[std::size_t(std::clamp(kind, 0, BallKinds - 1))];
 }
 
 void paintBall(QImage &img, int left, int top, int kind)
 {
-    const Rgb body = ballColour(kind);
-    const Rgb floorColour = body * 0.16 + rgb(10, 8, 6);  // never black inside the ball
+    const kit::Rgb body = ballColour(kind);
+    const kit::Rgb floorColour = body * 0.16 + kit::rgb(10, 8, 6);  // never black inside the ball
     for (int y = 0; y < BallSize; ++y) {
         for (int x = 0; x < BallSize; ++x) {
             if (!insideBall(x, y)) {
                 img.setPixel(left + x, top + y, qRgb(0, 0, 0));
                 continue;
             }
-            Rgb sum;
+            kit::Rgb sum;
             int samples = 0;
             for (int sy = 0; sy < 4; ++sy) {
                 for (int sx = 0; sx < 4; ++sx) {
@@ -96,9 +98,9 @@ void paintBall(QImage &img, int left, int top, int kind)
                     ++samples;
                 }
             }
-            Rgb c = samples ? sum * (1.0 / samples) : floorColour;
+            kit::Rgb c = samples ? sum * (1.0 / samples) : floorColour;
             c = {std::max(c.r, floorColour.r), std::max(c.g, floorColour.g), std::max(c.b, floorColour.b)};
-            setPixel(img, left + x, top + y, c);
+            kit::setPixel(img, left + x, top + y, c);
         }
     }
 }

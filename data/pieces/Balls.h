@@ -1,6 +1,6 @@
 #pragma once
 // The eight torch-lit glass balls of the riddle rooms and their shared mask.
-#include "ArtKit.h"
+#include "data/kit/Rgb.h"
 
 #include <QImage>
 
@@ -14,7 +14,7 @@ bool insideBall(int x, int y);
 
 // Body colour of each sprite column: pearl, amber, turquoise, purple,
 // then red, green, blue and yellow.
-Rgb ballColour(int kind);
+kit::Rgb ballColour(int kind);
 
 // The ball of one kind, on black, with its top-left corner at (left, top).
 void paintBall(QImage &img, int left, int top, int kind);

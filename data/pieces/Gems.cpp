@@ -1,5 +1,7 @@
 #include "Gems.h"
 
+#include "data/kit/Rgb.h"
+
 #include <cmath>
 
 namespace art {
@@ -56,25 +58,25 @@ bool insideGem(int x, int y)
 
 void paintGem(QImage &img, int left, int top, GemKind kind)
 {
-    const Rgb body = kind == GemKind::Ruby ? rgb(214, 20, 56) : rgb(40, 214, 200);
-    const Rgb rim = kind == GemKind::Ruby ? rgb(40, 0, 10) : rgb(4, 44, 48);
+    const kit::Rgb body = kind == GemKind::Ruby ? kit::rgb(214, 20, 56) : kit::rgb(40, 214, 200);
+    const kit::Rgb rim = kind == GemKind::Ruby ? kit::rgb(40, 0, 10) : kit::rgb(4, 44, 48);
     for (int y = 0; y < GemHeight; ++y) {
         for (int x = 0; x < GemWidth; ++x) {
             if (!insideGem(x, y)) {
                 img.setPixel(left + x, top + y, qRgb(0, 0, 0));
                 continue;
             }
-            Rgb c = body * facetLight(x, y);
+            kit::Rgb c = body * facetLight(x, y);
             // A dark rim all round keeps the gem clear of any field it
             // lies on, the red one on the rose marble included.
             if (onOutline(x, y))
-                c = mix(c, rim, y < 3 ? 0.55 : 0.8);
-            setPixel(img, left + x, top + y, c);
+                c = kit::mix(c, rim, y < 3 ? 0.55 : 0.8);
+            kit::setPixel(img, left + x, top + y, c);
         }
     }
     // Two sparkles of the torch in the crown and the pavilion.
-    setPixel(img, left + 4, top + 1, rgb(255, 250, 235));
-    setPixel(img, left + 4, top + 5, mix(body, rgb(255, 255, 255), 0.7));
+    kit::setPixel(img, left + 4, top + 1, kit::rgb(255, 250, 235));
+    kit::setPixel(img, left + 4, top + 5, kit::mix(body, kit::rgb(255, 255, 255), 0.7));
 }
 
 void paintGemMask(QImage &img, int left, int top)

@@ -1,7 +1,5 @@
 #pragma once
 // The small cut gems of the duel and of the move counter, 12 x 10 each.
-#include "ArtKit.h"
-
 #include <QImage>
 
 namespace art {

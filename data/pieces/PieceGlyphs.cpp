@@ -1,6 +1,5 @@
 #include "PieceGlyphs.h"
 
-#include "ArtKit.h"
 #include "throne/PieceShapes.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #pragma once
 // The two woods of the king's chess board, shared by the big pieces on the
 // throne-room table and the little pieces on the buttons.
-#include "ArtKit.h"
 #include "Tiles.h"
 
 namespace art {

@@ -1,7 +1,7 @@
 #include "PiecesPicture.h"
 
-#include "ArtKit.h"
 #include "PieceMaterials.h"
+#include "data/kit/Rgb.h"
 #include "throne/PieceShapes.h"
 
 #include <algorithm>
@@ -33,7 +33,7 @@ void paintPieceSquare(QImage &img, int piece, int turn, int row, int col)
     for (int y = 0; y < PieceCell; ++y) {
         for (int x = 0; x < PieceCell; ++x) {
             // the grain runs the same way in every square, as on a real board
-            Rgb c = materialAt(wood, 7 * piece + x, 11 * row + 5 * col + y);
+            kit::Rgb c = materialAt(wood, 7 * piece + x, 11 * row + 5 * col + y);
             c = c * (1.0 + 0.05 * (1.0 - (x + y) / double(2 * last)));  // polish
             double shade = 1.0;
             if (openTop && y < 2)
@@ -50,8 +50,8 @@ void paintPieceSquare(QImage &img, int piece, int turn, int row, int col)
                 shade *= 0.90;
             c = c * shade;
             if (!light && shade > 1.0)
-                c = c + rgb(26, 20, 16) * (shade - 1.0) * 4.0;  // ebony shows its edge
-            setPixel(img, left + x, top + y, c);
+                c = c + kit::rgb(26, 20, 16) * (shade - 1.0) * 4.0;  // ebony shows its edge
+            kit::setPixel(img, left + x, top + y, c);
         }
     }
 }

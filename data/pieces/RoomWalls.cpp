@@ -1,6 +1,8 @@
 #include "RoomWalls.h"
 
-#include "ArtKit.h"
+#include "data/kit/Hash.h"
+#include "data/kit/Rgb.h"
+#include "data/kit/ValueNoise.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,15 +15,17 @@ namespace art {
 namespace {
 
 struct WallPalette {
-    Rgb stone, mortar, beam, plaque, plaqueEdge;
+    kit::Rgb stone, mortar, beam, plaque, plaqueEdge;
     double glow;
 };
 
 WallPalette paletteFor(RoomStyle style)
 {
     if (style == RoomStyle::Light)
-        return {rgb(148, 128, 104), rgb(84, 70, 56), rgb(78, 54, 34), rgb(230, 216, 186), rgb(150, 118, 74), 1.0};
-    return {rgb(66, 60, 58), rgb(20, 18, 17), rgb(44, 32, 26), rgb(36, 32, 34), rgb(150, 150, 158), 1.3};
+        return {kit::rgb(148, 128, 104), kit::rgb(84, 70, 56), kit::rgb(78, 54, 34), kit::rgb(230, 216, 186),
+                kit::rgb(150, 118, 74), 1.0};
+    return {kit::rgb(66, 60, 58), kit::rgb(20, 18, 17), kit::rgb(44, 32, 26), kit::rgb(36, 32, 34),
+            kit::rgb(150, 150, 158), 1.3};
 }
 
 // Two torches stand at the ends of the header; the wall is a little warmer
@@ -34,26 +38,26 @@ double torchWarmth(int x)
 
 // Ashlar courses 32 pixels high, joints staggered by half a block. The strip
 // is repeated downwards, so only its own row (0..63) decides its look.
-Rgb wallPixel(const WallPalette &p, int x, int stripY, std::uint32_t seed)
+kit::Rgb wallPixel(const WallPalette &p, int x, int stripY, std::uint32_t seed)
 {
     const int course = stripY / 32, inY = stripY % 32;
     const int blockW = 58;
     const int shifted = x + (course % 2 ? blockW / 2 : 7);
     const int block = shifted / blockW, inX = shifted % blockW;
     if (inY < 2 || inX < 2) {
-        const double grit = hashUnit(x, stripY, seed + 5) * 10.0 - 5.0;
-        return p.mortar + rgb(1, 1, 1) * grit;
+        const double grit = kit::chainedUnit(x, stripY, seed + 5) * 10.0 - 5.0;
+        return p.mortar + kit::rgb(1, 1, 1) * grit;
     }
-    const double tone = 0.84 + 0.28 * hashUnit(block, course, seed);
-    const double cloud = fbm((x + block * 13) / 10.0, stripY / 8.0, seed + 17, 4) - 0.5;
-    const double pit = hashUnit(x, stripY, seed + 9) > 0.965 ? -0.18 : 0.0;
-    Rgb c = p.stone * (tone + 0.30 * cloud + pit);
+    const double tone = 0.84 + 0.28 * kit::chainedUnit(block, course, seed);
+    const double cloud = kit::fbm((x + block * 13) / 10.0, stripY / 8.0, seed + 17, 4) - 0.5;
+    const double pit = kit::chainedUnit(x, stripY, seed + 9) > 0.965 ? -0.18 : 0.0;
+    kit::Rgb c = p.stone * (tone + 0.30 * cloud + pit);
     if (inY == 2 || inX == 2)
         c = c * 1.12;  // chiselled edge catches the light
     else if (inY >= 30 || inX >= blockW - 1)
         c = c * 0.80;
     const double warm = torchWarmth(x);
-    return Rgb{c.r * (0.86 + 0.16 * warm * p.glow), c.g * (0.86 + 0.12 * warm * p.glow),
+    return kit::Rgb{c.r * (0.86 + 0.16 * warm * p.glow), c.g * (0.86 + 0.12 * warm * p.glow),
                c.b * (0.86 + 0.06 * warm * p.glow)};
 }
 
@@ -126,19 +130,20 @@ void paintHeader(QImage &img, int top, RoomStyle style, const WallPalette &pal)
     // Oak ceiling beam along the top.
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < RoomWidth; ++x) {
-            const double grain = 0.5 + 0.5 * std::sin(y * 1.3 + fbm(x / 16.0, y / 2.0, 31, 3) * 5.0);
-            Rgb c = pal.beam * (0.85 + 0.25 * grain);
+            const double grain = 0.5 + 0.5 * std::sin(y * 1.3 + kit::fbm(x / 16.0, y / 2.0, 31, 3) * 5.0);
+            kit::Rgb c = pal.beam * (0.85 + 0.25 * grain);
             if (y == 10)
                 c = c * 0.7;
             if (y == 11)
                 c = c * 0.45;
-            setPixel(img, x, top + y, c);
+            kit::setPixel(img, x, top + y, c);
         }
     }
     // Rough wall between beam and strip, the courses continued upwards.
     for (int y = 12; y < 64; ++y)
         for (int x = 0; x < RoomWidth; ++x)
-            setPixel(img, x, top + y, wallPixel(pal, x, y + 64, dark ? 77u : 41u) * (0.78 + 0.22 * (y - 12) / 52.0));
+            kit::setPixel(img, x, top + y,
+                          wallPixel(pal, x, y + 64, dark ? 77u : 41u) * (0.78 + 0.22 * (y - 12) / 52.0));
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -150,7 +155,7 @@ void paintHeader(QImage &img, int top, RoomStyle style, const WallPalette &pal)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawRoundedRect(plaque.translated(2, 2), 3, 3);  // shadow
-    QColor edge = toQRgb(pal.plaqueEdge);
+    QColor edge = kit::toQRgb(pal.plaqueEdge);
     QLinearGradient frame(plaque.topLeft(), plaque.bottomLeft());
     frame.setColorAt(0.0, edge.lighter(135));
     frame.setColorAt(1.0, edge.darker(150));
@@ -158,7 +163,7 @@ void paintHeader(QImage &img, int top, RoomStyle style, const WallPalette &pal)
     p.drawRoundedRect(plaque, 3, 3);
     const QRectF face = plaque.adjusted(3, 3, -3, -3);
     QLinearGradient slab(face.topLeft(), face.bottomLeft());
-    const QColor face0 = toQRgb(pal.plaque);
+    const QColor face0 = kit::toQRgb(pal.plaque);
     slab.setColorAt(0.0, face0.lighter(dark ? 115 : 104));
     slab.setColorAt(1.0, face0.darker(dark ? 110 : 106));
     p.setBrush(slab);
@@ -189,7 +194,7 @@ void paintRoomBackground(QImage &img, int top, RoomStyle style)
     const std::uint32_t seed = style == RoomStyle::Light ? 41u : 77u;
     for (int y = 0; y < WallStripHeight; ++y)
         for (int x = 0; x < RoomWidth; ++x)
-            setPixel(img, x, top + 64 + y, wallPixel(pal, x, y, seed));
+            kit::setPixel(img, x, top + 64 + y, wallPixel(pal, x, y, seed));
     paintHeader(img, top, style, pal);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Polished floor tiles of marble, stone and wood, with a bevelled edge.
-#include "ArtKit.h"
+#include "data/kit/Rgb.h"
 
 #include <QImage>
 #include <cstdint>
@@ -10,8 +10,8 @@ namespace art {
 enum class Grain { Marble, Wood, Stone };
 
 struct TileStyle {
-    Rgb base;
-    Rgb vein;          // marble veins, wood rings, stone speckles
+    kit::Rgb base;
+    kit::Rgb vein;          // marble veins, wood rings, stone speckles
     Grain grain;
     std::uint32_t seed;
     double bevel = 1.0;  // strength of the lit and shaded edges
@@ -21,6 +21,6 @@ struct TileStyle {
 void paintTile(QImage &img, int left, int top, int size, const TileStyle &style);
 
 // Material colour alone, without the bevel (also used for the piece squares).
-Rgb materialAt(const TileStyle &style, double x, double y);
+kit::Rgb materialAt(const TileStyle &style, double x, double y);
 
 }  // namespace art

@@ -4,20 +4,12 @@
 #include "PiecesPicture.h"
 #include "RiddlePicture.h"
 
+#include "data/kit/ImageFiles.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
-
-namespace {
-
-bool saveBitmap(const QImage &img, const QString &path)
-{
-    // 24 bits per pixel, as the game's bitmaps are
-    return img.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
-}
-
-}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -30,15 +22,16 @@ int main(int argc, char **argv)
     const QDir programDir(QString::fromLocal8Bit(argv[1]));
     const QDir glyphDir(QString::fromLocal8Bit(argv[2]));
 
-    bool ok = saveBitmap(art::makeRiddlePicture(), programDir.filePath("b2.bmp"));
-    ok = saveBitmap(art::makePiecesPicture(), programDir.filePath("b8.bmp")) && ok;
+    bool ok = kit::saveBmp(art::makeRiddlePicture(), programDir.filePath("b2.bmp"));
+    ok = kit::saveBmp(art::makePiecesPicture(), programDir.filePath("b8.bmp")) && ok;
     // Each button picture once as it is and once at twice the density.
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? ".png" : "@2x.png";
-        for (int piece = 1; piece <= 12; ++piece)
-            ok = art::makePieceGlyph(piece, scale).save(glyphDir.filePath(QString("piece%1").arg(piece) + suffix), "PNG") &&
-                 ok;
-        ok = art::makeBoardGlyph(scale).save(glyphDir.filePath("board" + suffix), "PNG") && ok;
+        for (int piece = 1; piece <= 12; ++piece) {
+            const QString name = QString("piece%1").arg(piece) + suffix;
+            ok = kit::savePng(art::makePieceGlyph(piece, scale), glyphDir.filePath(name)) && ok;
+        }
+        ok = kit::savePng(art::makeBoardGlyph(scale), glyphDir.filePath("board" + suffix)) && ok;
     }
     if (!ok) {
         std::fprintf(stderr, "tarnwick_gen_pieces: could not write the pictures\n");

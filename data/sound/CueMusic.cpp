@@ -55,8 +55,7 @@ Signal mockingFall() {
     Signal tail = harmonicTone(last);
     applyEnvelope(tail, {{0, 0}, {0.03, 1}, {0.35, 0.85}, {0.64, 0}});
     mixInto(s, tail, 0.72);
-    Biquad mellow;
-    mellow.setLowPass(2600, 0.7);
+    Biquad mellow = Biquad::lowPass(2600, 0.7);
     filter(s, mellow);
     fadeEdges(s, 0.003, 0.05);
     return s;
@@ -92,13 +91,8 @@ Signal triumphChord() {
     applyDecay(drum, 0.16);
     applyEnvelope(drum, {{0, 0}, {0.003, 1}});
     mixInto(s, drum, 0.19, 0.9);
-    Noise n(61);
-    Signal skin = silence(0.08);
-    Biquad thump;
-    thump.setLowPass(700, 0.8);
-    for (double& x : skin) x = thump.process(n.next());
-    applyDecay(skin, 0.02);
-    mixInto(s, skin, 0.19, 0.6);
+    Biquad thump = Biquad::lowPass(700, 0.8);
+    mixInto(s, filteredBurst(61, 0.08, thump, 0.02), 0.19, 0.6);
     fadeEdges(s, 0.003, 0.08);
     return s;
 }

@@ -6,17 +6,6 @@ namespace tarnwick::sound {
 
 namespace {
 
-double timeAt(std::size_t i) { return static_cast<double>(i) / SampleRate; }
-
-// Noise shaped by one filter and an exponential decay.
-Signal filteredBurst(std::uint32_t seed, double seconds, Biquad f, double tau) {
-    Noise n(seed);
-    Signal s = silence(seconds);
-    for (double& x : s) x = f.process(n.next());
-    applyDecay(s, tau);
-    return s;
-}
-
 // A struck piece of wood or stone: a few ringing modes at once.
 struct Mode {
     double freq;
@@ -38,16 +27,12 @@ Signal strike(const std::vector<Mode>& modes, double seconds) {
 Signal stoneShift() {
     const double len = 0.36;
     Signal s = silence(len);
-    Noise n(11);
-    Noise rough(12);
-    Biquad body;
-    body.setBandPass(380, 1.3);
-    Biquad low;
-    low.setLowPass(150, 0.8);
-    Biquad grit;
-    grit.setBandPass(1700, 2.0);
-    Biquad flutter;
-    flutter.setLowPass(30, 0.7);
+    kit::NoiseStream n(11);
+    kit::NoiseStream rough(12);
+    Biquad body = Biquad::bandPass(380, 1.3);
+    Biquad low = Biquad::lowPass(150, 0.8);
+    Biquad grit = Biquad::bandPass(1700, 2.0);
+    Biquad flutter = Biquad::lowPass(30, 0.7);
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = timeAt(i);
         const double x = n.next();
@@ -65,11 +50,9 @@ Signal footstep() {
     const double len = 0.12;
     Signal s = sineGlide({{0, 170}, {0.04, 95}, {len, 80}}, len);
     applyDecay(s, 0.022);
-    Biquad heel;
-    heel.setBandPass(700, 1.1);
+    Biquad heel = Biquad::bandPass(700, 1.1);
     mixInto(s, filteredBurst(21, len, heel, 0.012), 0, 0.8);
-    Biquad scuff;
-    scuff.setBandPass(2600, 0.9);
+    Biquad scuff = Biquad::bandPass(2600, 0.9);
     Signal sole = filteredBurst(22, 0.08, scuff, 0.018);
     applyEnvelope(sole, {{0, 0}, {0.006, 1}});
     mixInto(s, sole, 0.012, 0.12);
@@ -81,14 +64,11 @@ Signal dullThud() {
     const double len = 0.2;
     Signal s = sineGlide({{0, 120}, {0.05, 78}, {len, 70}}, len);
     applyDecay(s, 0.05);
-    Biquad box;
-    box.setBandPass(240, 2.2);
+    Biquad box = Biquad::bandPass(240, 2.2);
     mixInto(s, filteredBurst(81, len, box, 0.035), 0, 2.2);
-    Biquad felt;
-    felt.setLowPass(600, 0.7);
+    Biquad felt = Biquad::lowPass(600, 0.7);
     mixInto(s, filteredBurst(82, 0.05, felt, 0.008), 0, 0.7);
-    Biquad dull;
-    dull.setLowPass(900, 0.7);
+    Biquad dull = Biquad::lowPass(900, 0.7);
     filter(s, dull);
     fadeEdges(s, 0.002, 0.05);
     return s;
@@ -97,8 +77,7 @@ Signal dullThud() {
 Signal softTick() {
     const double len = 0.06;
     Signal s = strike({{2350, 0.006, 0.7}, {1230, 0.011, 0.55}, {3700, 0.003, 0.25}}, len);
-    Biquad air;
-    air.setHighPass(3000, 0.7);
+    Biquad air = Biquad::highPass(3000, 0.7);
     mixInto(s, filteredBurst(91, 0.01, air, 0.0015), 0, 0.25);
     fadeEdges(s, 0.0008, 0.02);
     return s;
@@ -107,8 +86,7 @@ Signal softTick() {
 Signal woodenClack() {
     const double len = 0.16;
     Signal s = strike({{830, 0.032, 1.0}, {2180, 0.016, 0.55}, {3420, 0.008, 0.3}, {1270, 0.02, 0.3}}, 0.1);
-    Biquad knock;
-    knock.setBandPass(1500, 0.9);
+    Biquad knock = Biquad::bandPass(1500, 0.9);
     mixInto(s, filteredBurst(101, 0.01, knock, 0.0015), 0, 0.6);
     // The piece taps the door frame a second time, lighter and a shade higher.
     mixInto(s, strike({{905, 0.025, 1.0}, {2330, 0.012, 0.5}, {3600, 0.006, 0.25}}, 0.1), 0.048, 0.5);
@@ -120,7 +98,7 @@ Signal woodenClack() {
 Signal gemExplosion() {
     const double len = 0.26;
     Signal s = silence(len);
-    Noise n(111);
+    kit::NoiseStream n(111);
     Biquad sweep;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = timeAt(i);

@@ -4,19 +4,13 @@
 
 namespace tarnwick::sound {
 
-namespace {
-
-double timeAt(std::size_t i) { return static_cast<double>(i) / SampleRate; }
-
-}  // namespace
-
 Signal creakingDoor() {
     // The creak is the hinge sticking and slipping: a train of tiny knocks
     // whose rate wanders, ringing in the wood of the door.
     const double len = 1.36;
     const double creakEnd = 1.02;
     Signal pulses = silence(len);
-    Noise jitter(31);
+    kit::NoiseStream jitter(31);
     const std::vector<Breakpoint> rate{{0, 38}, {0.25, 72}, {0.45, 58}, {0.7, 92}, {0.9, 66}, {creakEnd, 50}};
     double next = 0.01;
     while (next < creakEnd) {
@@ -28,17 +22,13 @@ Signal creakingDoor() {
     const double modes[][3] = {{540, 11, 1.0}, {1170, 12, 0.7}, {1880, 14, 0.45}, {2950, 16, 0.2}};
     Signal s = silence(len);
     for (const auto& m : modes) {
-        Biquad wood;
-        wood.setBandPass(m[0], m[1]);
+        Biquad wood = Biquad::bandPass(m[0], m[1]);
         for (std::size_t i = 0; i < s.size(); ++i) s[i] += m[2] * wood.process(pulses[i]);
     }
     for (double& x : s) x *= 45.0;
     // The weight of the door: a low groan under the creak.
-    Noise n(32);
-    Biquad groan;
-    groan.setLowPass(160, 0.9);
-    Signal weight = silence(creakEnd);
-    for (double& x : weight) x = groan.process(n.next());
+    Biquad groan = Biquad::lowPass(160, 0.9);
+    Signal weight = filteredNoise(32, creakEnd, groan);
     applyEnvelope(weight, {{0, 0}, {0.15, 1}, {0.9, 0.8}, {creakEnd, 0}});
     mixInto(s, weight, 0, 0.5);
     // It swings against the wall with a heavy wooden knock.
@@ -46,13 +36,8 @@ Signal creakingDoor() {
     applyDecay(knock, 0.075);
     applyEnvelope(knock, {{0, 0}, {0.003, 1}});
     mixInto(s, knock, creakEnd, 0.4);
-    Biquad plank;
-    plank.setBandPass(320, 2.5);
-    Signal board = silence(0.3);
-    Noise hit(33);
-    for (double& x : board) x = plank.process(hit.next());
-    applyDecay(board, 0.045);
-    mixInto(s, board, creakEnd, 1.0);
+    Biquad plank = Biquad::bandPass(320, 2.5);
+    mixInto(s, filteredBurst(33, 0.3, plank, 0.045), creakEnd, 1.0);
     s.resize(static_cast<std::size_t>(samplesFor(len)), 0.0);
     fadeEdges(s, 0.01, 0.08);
     return s;
@@ -63,7 +48,7 @@ Signal eerieWhoosh() {
     // whistle rising through it.
     const double len = 1.3;
     Signal s = silence(len);
-    Noise n(71);
+    kit::NoiseStream n(71);
     Biquad sweep;
     Biquad upper;
     const std::vector<Breakpoint> centre{{0, 260}, {0.45, 2400}, {0.85, 1000}, {len, 420}};

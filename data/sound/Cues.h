@@ -1,6 +1,7 @@
 #pragma once
 // The recipes of the game's eleven sound cues, before levelling.
 #include "Synth.h"
+#include "data/kit/NoiseStream.h"
 
 namespace tarnwick::sound {
 

@@ -6,10 +6,8 @@
 namespace tarnwick::sound {
 
 double loudnessDb(const Signal& s) {
-    Biquad shelf;
-    shelf.setHighShelf(1680, 0.71, 4.0);
-    Biquad rumbleCut;
-    rumbleCut.setHighPass(60, 0.5);
+    Biquad shelf = Biquad::highShelf(1680, 0.71, 4.0);
+    Biquad rumbleCut = Biquad::highPass(60, 0.5);
     std::vector<double> power(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double y = rumbleCut.process(shelf.process(s[i]));

@@ -1,5 +1,7 @@
 #include "Synth.h"
 
+#include "data/kit/NoiseStream.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,16 +11,34 @@ int samplesFor(double seconds) {
     return static_cast<int>(std::lround(seconds * SampleRate));
 }
 
+double timeAt(std::size_t sample) { return static_cast<double>(sample) / SampleRate; }
+
 Signal silence(double seconds) {
     return Signal(static_cast<std::size_t>(samplesFor(seconds)), 0.0);
 }
 
-double Noise::next() {
-    // xorshift32: tiny, fast and identical on every machine.
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return static_cast<double>(state_) / 2147483647.5 - 1.0;
+Biquad Biquad::lowPass(double freq, double q) {
+    Biquad f;
+    f.setLowPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::highPass(double freq, double q) {
+    Biquad f;
+    f.setHighPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::bandPass(double freq, double q) {
+    Biquad f;
+    f.setBandPass(freq, q);
+    return f;
+}
+
+Biquad Biquad::highShelf(double freq, double q, double gainDb) {
+    Biquad f;
+    f.setHighShelf(freq, q, gainDb);
+    return f;
 }
 
 void Biquad::setNormalised(double b0, double b1, double b2, double a0, double a1, double a2) {
@@ -87,12 +107,12 @@ double envelopeAt(const std::vector<Breakpoint>& points, double t) {
 
 void applyEnvelope(Signal& s, const std::vector<Breakpoint>& points) {
     for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] *= envelopeAt(points, static_cast<double>(i) / SampleRate);
+        s[i] *= envelopeAt(points, timeAt(i));
 }
 
 void applyDecay(Signal& s, double tau) {
     for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] *= std::exp(-static_cast<double>(i) / SampleRate / tau);
+        s[i] *= std::exp(-timeAt(i) / tau);
 }
 
 void fadeEdges(Signal& s, double fadeIn, double fadeOut) {
@@ -113,12 +133,25 @@ void filter(Signal& s, Biquad f) {
     for (double& x : s) x = f.process(x);
 }
 
+Signal filteredNoise(std::uint32_t seed, double seconds, Biquad f) {
+    kit::NoiseStream n(seed);
+    Signal s = silence(seconds);
+    for (double& x : s) x = f.process(n.next());
+    return s;
+}
+
+Signal filteredBurst(std::uint32_t seed, double seconds, Biquad f, double tau) {
+    Signal s = filteredNoise(seed, seconds, f);
+    applyDecay(s, tau);
+    return s;
+}
+
 Signal harmonicTone(const ToneShape& shape) {
     Signal out = silence(shape.seconds);
     double phase = 0;
     const double nyquistGuard = 0.45 * SampleRate;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / SampleRate;
+        const double t = timeAt(i);
         double f = shape.freq * envelopeAt(shape.pitch, t);
         if (shape.vibratoRate > 0)
             f *= 1 + shape.vibratoDepth * std::sin(2 * Pi * shape.vibratoRate * t);
@@ -142,7 +175,7 @@ Signal sineGlide(const std::vector<Breakpoint>& freqHz, double seconds) {
     double phase = 0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         out[i] = std::sin(phase);
-        phase += 2 * Pi * envelopeAt(freqHz, static_cast<double>(i) / SampleRate) / SampleRate;
+        phase += 2 * Pi * envelopeAt(freqHz, timeAt(i)) / SampleRate;
     }
     return out;
 }

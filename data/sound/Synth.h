@@ -1,6 +1,6 @@
 #pragma once
 // Small building blocks for the game's sound cues: buffers of samples in
-// -1..1, a repeatable noise source, filters, envelopes and mixing.
+// -1..1, filters, envelopes, filtered noise and mixing.
 #include <cstdint>
 #include <vector>
 
@@ -12,22 +12,19 @@ constexpr double Pi = 3.14159265358979323846;
 using Signal = std::vector<double>;
 
 int samplesFor(double seconds);
+double timeAt(std::size_t sample);  // seconds from the start
 Signal silence(double seconds);
 
-// Uniform noise in -1..1 from a fixed seed, the same on every run.
-class Noise {
-public:
-    explicit Noise(std::uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
-    double next();
-
-private:
-    std::uint32_t state_;
-};
-
-// Second-order filter after the well-known audio cookbook formulas. The
-// set* functions may be called while running to sweep the filter.
+// Second-order filter after the well-known audio cookbook formulas, made
+// ready by one of the static makers. The set* functions may be called while
+// running to sweep the filter.
 class Biquad {
 public:
+    static Biquad lowPass(double freq, double q);
+    static Biquad highPass(double freq, double q);
+    static Biquad bandPass(double freq, double q);  // 0 dB at the centre
+    static Biquad highShelf(double freq, double q, double gainDb);
+
     void setLowPass(double freq, double q);
     void setHighPass(double freq, double q);
     void setBandPass(double freq, double q);  // 0 dB at the centre
@@ -59,6 +56,11 @@ void fadeEdges(Signal& s, double fadeIn, double fadeOut);
 void mixInto(Signal& dst, const Signal& src, double at, double gain = 1.0);
 
 void filter(Signal& s, Biquad f);
+
+// The noise stream of `seed` (data/kit/NoiseStream.h) through the filter f;
+// the burst dies away as exp(-t / tau).
+Signal filteredNoise(std::uint32_t seed, double seconds, Biquad f);
+Signal filteredBurst(std::uint32_t seed, double seconds, Biquad f, double tau);
 
 // A harmonic tone whose upper partials fall off with `brightness`
 // (roughly the number of strong partials); brightness and frequency may

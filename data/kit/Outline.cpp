@@ -1,0 +1,20 @@
+#include "Outline.h"
+
+namespace kit {
+
+QPainterPath outline(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF &corner : corners) {
+        if (first) {
+            path.moveTo(corner);
+            first = false;
+        } else {
+            path.lineTo(corner);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+}  // namespace kit

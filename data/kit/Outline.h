@@ -1,0 +1,11 @@
+#pragma once
+// A closed outline through the given corners, in order.
+#include <QPainterPath>
+#include <QPointF>
+#include <initializer_list>
+
+namespace kit {
+
+QPainterPath outline(std::initializer_list<QPointF> corners);
+
+}  // namespace kit
