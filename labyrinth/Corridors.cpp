@@ -1,5 +1,7 @@
 #include "labyrinth/Corridors.h"
 
+#include "labyrinth/TileOpenings.h"
+
 namespace tarnwick {
 
 const CorridorGrid TargetGrid = {
@@ -14,15 +16,6 @@ const CorridorGrid TargetGrid = {
 
 namespace {
 
-// Bit per direction: which sides of each tile kind are open.
-constexpr std::uint8_t E = 1 << East, N = 1 << North, W = 1 << West, S = 1 << South;
-constexpr std::uint8_t Openings[TileKindCount] = {
-    W | E, N | S, N | E, N | W, S | W, S | E, N | E | S | W,
-    N | S | W, N | E | W, N | E | S, E | S | W,
-    S, W, E, N, E,
-    0, 0, 0, 0, 0,
-};
-
 // Doors numbered clockwise from the top of the left wall; 13 is the throne room.
 constexpr Cell Doors[13] = {
     {0, 1}, {2, 0}, {4, 0}, {6, 0}, {8, 0}, {10, 1}, {10, 5},
@@ -36,7 +29,7 @@ bool IsColumnLine(int line) { return line == 1 || line == 3 || line == 5 || line
 
 bool OpenTo(int kind, int direction) {
     if (kind < 0 || kind >= TileKindCount || direction < 0 || direction > 3) return false;
-    return (Openings[kind] >> direction) & 1;
+    return (TileOpenings[kind] >> direction) & 1;
 }
 
 int DoorAt(int col, int row) {

@@ -4,6 +4,8 @@
 // player sprites and the floor patch out of it; the player is
 // drawn opaque on corridor floor and erased with the floor patch, so the floor
 // under his path must be one flat colour.
+#include "labyrinth/TileOpenings.h"
+
 namespace labyrinth_art {
 
 constexpr int Tile = 54;
@@ -31,12 +33,10 @@ constexpr int BandX0 = 19, BandX1 = 33;  // north-south openings: x range
 constexpr int BandY0 = 19, BandY1 = 34;  // east-west openings: y range
 
 // Openings of each kind: bit 0 east, 1 north, 2 west, 3 south.
-constexpr int OpenEast = 1, OpenNorth = 2, OpenWest = 4, OpenSouth = 8;
-constexpr int Openings[21] = {
-    OpenWest | OpenEast,  OpenNorth | OpenSouth, OpenNorth | OpenEast, OpenNorth | OpenWest,
-    OpenSouth | OpenWest, OpenSouth | OpenEast,  OpenNorth | OpenEast | OpenSouth | OpenWest,
-    OpenNorth | OpenSouth | OpenWest,            OpenNorth | OpenEast | OpenWest,
-    OpenNorth | OpenEast | OpenSouth,            OpenEast | OpenSouth | OpenWest,
-    OpenSouth, OpenWest, OpenEast, OpenNorth, OpenEast, 0, 0, 0, 0, 0};
+using tarnwick::OpenEast;
+using tarnwick::OpenNorth;
+using tarnwick::OpenSouth;
+using tarnwick::OpenWest;
+inline constexpr const auto& Openings = tarnwick::TileOpenings;
 
 }  // namespace labyrinth_art

@@ -4,6 +4,7 @@
 #include "state/Cues.h"
 #include "throne/ChessTable.h"
 #include "throne/Done.h"
+#include "throne/PiecesLayout.h"
 
 namespace tarnwick {
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int SquareSize = TableCellSize;            // one square of a piece, 20 x 20
 constexpr int BoxSize = PieceBox * TableCellSize;    // a piece's 4 x 4 box, 80 x 80
+static_assert(SquareSize == pieces_art::Square, "the table's cells are the pieces' squares");
 
 const BiText RulesText{
     "Nachdem Du alle Teile gefunden hast, setze das Schachbrett des Königs wieder zusammen.",
@@ -40,7 +42,8 @@ TChessWin::TChessWin(Stage& stage)
 bool TChessWin::FormCreate() {
     // Only checked now; decoded the first time the room is drawn.
     const bool loaded = LoadStartPicture(game_, ThronePicture, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
-                        LoadStartPicture(game_, PiecesPicture, "b8.bmp", 960, 320, Decoding::AtFirstUse);
+                        LoadStartPicture(game_, PiecesPicture, "b8.bmp", pieces_art::Width,
+                                                         pieces_art::Height, Decoding::AtFirstUse);
     if (!loaded) return false;
     CarrySaveArea.Create(BoxSize, BoxSize);
     Hand = ChessHand(game_);
@@ -172,10 +175,11 @@ void TChessWin::DrawPiece(int piece, int x, int y) {
     const int turn = game_.PieceTurn[piece];
     for (int row = 0; row < PieceBox; ++row)
         for (int col = 0; col < PieceBox; ++col)
-            if (PieceSquareAt(piece, turn, row, col) != EmptySquare)
-                CopyRect(canvas_.Window(), x + SquareSize * col, y + SquareSize * row,
-                         canvas_.Art(), BoxSize * (piece - 1) + SquareSize * col,
-                         BoxSize * turn + SquareSize * row, SquareSize, SquareSize);
+            if (PieceSquareAt(piece, turn, row, col) != EmptySquare) {
+                const pieces_art::Corner from = pieces_art::SquareOf(piece, turn, row, col);
+                CopyRect(canvas_.Window(), x + SquareSize * col, y + SquareSize * row, canvas_.Art(), from.x, from.y,
+                         SquareSize, SquareSize);
+            }
 }
 
 void TChessWin::ErasePiece(int piece) {

@@ -4,10 +4,12 @@
 
 #include <QImage>
 
+#include "riddles/frame/RiddlePictureLayout.h"
+
 namespace art {
 
-constexpr int BallSize = 28;
-constexpr int BallKinds = 8;
+constexpr int BallSize = riddle_art::BallSize;
+constexpr int BallKinds = riddle_art::BallKinds;
 
 // True where the ball covers pixel (x, y) of its 28 x 28 square.
 bool insideBall(int x, int y);

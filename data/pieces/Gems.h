@@ -2,10 +2,12 @@
 // The small cut gems of the duel and of the move counter, 12 x 10 each.
 #include <QImage>
 
+#include "riddles/frame/RiddlePictureLayout.h"
+
 namespace art {
 
-constexpr int GemWidth = 12;
-constexpr int GemHeight = 10;
+constexpr int GemWidth = riddle_art::GemWidth;
+constexpr int GemHeight = riddle_art::GemHeight;
 
 enum class GemKind { Ruby, Turquoise };
 

@@ -24,8 +24,7 @@ void paintPieceSquare(QImage &img, int piece, int turn, int row, int col)
 {
     const bool light = tarnwick::PieceSquareAt(piece, turn, row, col) == tarnwick::LightSquare;
     const TileStyle &wood = light ? lightBoardWood() : darkBoardWood();
-    const int left = PieceBlock * (piece - 1) + PieceCell * col;
-    const int top = PieceBlock * turn + PieceCell * row;
+    const auto [left, top] = pieces_art::SquareOf(piece, turn, row, col);
     const bool openTop = !filled(piece, turn, row - 1, col), openBottom = !filled(piece, turn, row + 1, col);
     const bool openLeft = !filled(piece, turn, row, col - 1), openRight = !filled(piece, turn, row, col + 1);
     const int last = PieceCell - 1;
@@ -60,7 +59,7 @@ void paintPieceSquare(QImage &img, int piece, int turn, int row, int col)
 
 QImage makePiecesPicture()
 {
-    QImage img(PieceBlock * tarnwick::PieceCount, PieceBlock * 4, QImage::Format_RGB32);
+    QImage img(pieces_art::Width, pieces_art::Height, QImage::Format_RGB32);
     img.fill(qRgb(0, 0, 0));
     for (int piece = 1; piece <= tarnwick::PieceCount; ++piece)
         for (int turn = 0; turn < 4; ++turn)

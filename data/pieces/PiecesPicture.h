@@ -1,12 +1,12 @@
 #pragma once
-// The pieces picture: every chess-board piece in each of its four turns,
-// 80 x 80 per piece and turn, squares of 20 x 20.
+// The pieces picture: every chess-board piece in each of its four turns.
 #include <QImage>
+
+#include "throne/PiecesLayout.h"
 
 namespace art {
 
-constexpr int PieceCell = 20;
-constexpr int PieceBlock = 80;
+constexpr int PieceCell = pieces_art::Square;
 
 QImage makePiecesPicture();
 

@@ -10,44 +10,38 @@ namespace art {
 
 namespace {
 
-constexpr int Square = 32;
-constexpr int UpperRow = 256, LowerRow = 288;
-constexpr int BallRow = 320;
-constexpr int GemColumn = 287;
+using namespace riddle_art;
 
 // Every board square of the rooms, by its place in the picture.
 struct PlacedTile {
-    int left, top;
+    Pixel at;
     TileStyle style;
 };
 
 const PlacedTile BoardSquares[] = {
     // ivory marble: the white square, and the light field under black letters
-    {0, UpperRow, {kit::rgb(236, 226, 204), kit::rgb(176, 160, 140), Grain::Marble, 3, 0.8}},
+    {IvoryMarble, {kit::rgb(236, 226, 204), kit::rgb(176, 160, 140), Grain::Marble, 3, 0.8}},
     // ebony: the dark field under white letters, the empty field of the knights
-    {0, LowerRow, {kit::rgb(46, 34, 28), kit::rgb(24, 17, 14), Grain::Wood, 5, 1.2}},
+    {Ebony, {kit::rgb(46, 34, 28), kit::rgb(24, 17, 14), Grain::Wood, 5, 1.2}},
     // rose marble: the red start fields, first field of the duel
-    {32, UpperRow, {kit::rgb(214, 150, 140), kit::rgb(150, 70, 66), Grain::Marble, 7, 0.9}},
+    {RoseMarble, {kit::rgb(214, 150, 140), kit::rgb(150, 70, 66), Grain::Marble, 7, 0.9}},
     // blue-grey slate: second field of the duel, dark field of the jumping balls
-    {32, LowerRow, {kit::rgb(80, 90, 104), kit::rgb(130, 138, 150), Grain::Stone, 9, 1.1}},
+    {Slate, {kit::rgb(80, 90, 104), kit::rgb(130, 138, 150), Grain::Stone, 9, 1.1}},
     // sandstone and walnut: the usual chequer, and the wall of the corridors
-    {64, UpperRow, {kit::rgb(192, 156, 104), kit::rgb(146, 112, 70), Grain::Stone, 11, 1.0}},
-    {96, UpperRow, {kit::rgb(118, 76, 44), kit::rgb(74, 44, 24), Grain::Wood, 13, 1.1}},
-    {96, LowerRow, {kit::rgb(160, 128, 88), kit::rgb(116, 90, 58), Grain::Stone, 15, 1.0}},
-    {128, LowerRow, {kit::rgb(132, 90, 56), kit::rgb(88, 56, 32), Grain::Wood, 17, 1.1}},
+    {Sandstone, {kit::rgb(192, 156, 104), kit::rgb(146, 112, 70), Grain::Stone, 11, 1.0}},
+    {Walnut, {kit::rgb(118, 76, 44), kit::rgb(74, 44, 24), Grain::Wood, 13, 1.1}},
+    {PaleSandstone, {kit::rgb(160, 128, 88), kit::rgb(116, 90, 58), Grain::Stone, 15, 1.0}},
+    {DarkWalnut, {kit::rgb(132, 90, 56), kit::rgb(88, 56, 32), Grain::Wood, 17, 1.1}},
     // ochre: the yellow start fields, deep enough for a yellow ball to stand out
-    {128, UpperRow, {kit::rgb(146, 96, 30), kit::rgb(94, 58, 16), Grain::Marble, 19, 1.0}},
+    {Ochre, {kit::rgb(146, 96, 30), kit::rgb(94, 58, 16), Grain::Marble, 19, 1.0}},
     // spare squares, kept in the same families
-    {64, LowerRow, {kit::rgb(150, 120, 84), kit::rgb(110, 84, 56), Grain::Stone, 21, 1.0}},
-    {160, UpperRow, {kit::rgb(120, 140, 110), kit::rgb(70, 90, 64), Grain::Marble, 23, 1.0}},
-    {160, LowerRow, {kit::rgb(70, 54, 40), kit::rgb(40, 28, 20), Grain::Wood, 25, 1.1}},
-    {224, UpperRow, {kit::rgb(206, 196, 182), kit::rgb(150, 140, 130), Grain::Stone, 27, 1.0}},
-    {192, LowerRow, {kit::rgb(130, 46, 40), kit::rgb(80, 20, 18), Grain::Marble, 29, 1.0}},
-    {224, LowerRow, {kit::rgb(64, 78, 60), kit::rgb(34, 44, 30), Grain::Stone, 31, 1.0}},
+    {SpareStone, {kit::rgb(150, 120, 84), kit::rgb(110, 84, 56), Grain::Stone, 21, 1.0}},
+    {SpareGreenMarble, {kit::rgb(120, 140, 110), kit::rgb(70, 90, 64), Grain::Marble, 23, 1.0}},
+    {SpareDarkWood, {kit::rgb(70, 54, 40), kit::rgb(40, 28, 20), Grain::Wood, 25, 1.1}},
+    {SparePaleStone, {kit::rgb(206, 196, 182), kit::rgb(150, 140, 130), Grain::Stone, 27, 1.0}},
+    {SpareRedMarble, {kit::rgb(130, 46, 40), kit::rgb(80, 20, 18), Grain::Marble, 29, 1.0}},
+    {SpareGreenStone, {kit::rgb(64, 78, 60), kit::rgb(34, 44, 30), Grain::Stone, 31, 1.0}},
 };
-
-// Gems stand one above the other at the right edge of the ball row.
-constexpr int RubyTop = 318, TurquoiseTop = 328, GemMaskTop = 338;
 
 }  // namespace
 
@@ -56,22 +50,22 @@ QImage makeRiddlePicture()
     QImage img(RiddlePictureWidth, RiddlePictureHeight, QImage::Format_RGB32);
     img.fill(qRgb(0, 0, 0));
 
-    paintRoomBackground(img, 0, RoomStyle::Light);
-    paintRoomBackground(img, RoomHeaderHeight, RoomStyle::Dark);
+    paintRoomBackground(img, LightRoomTop, RoomStyle::Light);
+    paintRoomBackground(img, DarkRoomTop, RoomStyle::Dark);
 
     for (const PlacedTile &t : BoardSquares)
-        paintTile(img, t.left, t.top, Square, t.style);
-    // (192, 256) is the black corridor of the sliding room; balls are copied
+        paintTile(img, t.at.x, t.at.y, Square, t.style);
+    // The Corridor square is the black corridor of the sliding room; balls are copied
     // onto it without a mask, so no square is painted there and it stays as
     // black as the sprites' ground.
 
     for (int k = 0; k < BallKinds; ++k)
-        paintBall(img, BallSize * k, BallRow, k);
-    paintBallMask(img, BallSize * BallKinds, BallRow);
+        paintBall(img, Ball(k).x, Ball(k).y, k);
+    paintBallMask(img, BallMask.x, BallMask.y);
 
-    paintGem(img, GemColumn, RubyTop, GemKind::Ruby);
-    paintGem(img, GemColumn, TurquoiseTop, GemKind::Turquoise);
-    paintGemMask(img, GemColumn, GemMaskTop);
+    paintGem(img, RedGem.x, RedGem.y, GemKind::Ruby);
+    paintGem(img, TurquoiseGem.x, TurquoiseGem.y, GemKind::Turquoise);
+    paintGemMask(img, GemMask.x, GemMask.y);
     return img;
 }
 

@@ -3,10 +3,12 @@
 // and their masks, in the places the riddle rooms copy them from.
 #include <QImage>
 
+#include "riddles/frame/RiddlePictureLayout.h"
+
 namespace art {
 
-constexpr int RiddlePictureWidth = 300;
-constexpr int RiddlePictureHeight = 348;
+constexpr int RiddlePictureWidth = riddle_art::Width;
+constexpr int RiddlePictureHeight = riddle_art::Height;
 
 QImage makeRiddlePicture();
 

@@ -4,11 +4,13 @@
 // down the room.
 #include <QImage>
 
+#include "riddles/frame/RiddlePictureLayout.h"
+
 namespace art {
 
-constexpr int RoomWidth = 300;
-constexpr int RoomHeaderHeight = 128;
-constexpr int WallStripHeight = 64;
+constexpr int RoomWidth = riddle_art::RoomWidth;
+constexpr int RoomHeaderHeight = riddle_art::HeaderHeight;
+constexpr int WallStripHeight = riddle_art::StripHeight;
 
 enum class RoomStyle { Light, Dark };
 
