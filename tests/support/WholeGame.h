@@ -23,6 +23,7 @@
 #include "riddles/balls/LonelinessRules.h"
 #include "riddles/balls/RestrictionRules.h"
 #include "support/DuelPlayers.h"
+#include "support/WindowsRig.h"
 #include "throne/Chess.h"
 #include "throne/ChessHand.h"
 #include "riddles/balls/AlterationSolver.h"
@@ -48,20 +49,6 @@ inline BoardCell FieldCell(const RoomRules& rules, int field) {
     const int columns = rules.Geometry().columns;
     return {field % columns, field / columns};
 }
-
-// The riddle window driven as the mouse drives it.
-inline void Drag(TRiddleWin& room, BoardCell from, BoardCell to) {
-    const Pixel a = room.Rules().Geometry().Centre(from), b = room.Rules().Geometry().Centre(to);
-    room.MouseDown(a.x, a.y);
-    room.MouseMove((a.x + b.x) / 2, (a.y + b.y) / 2);
-    room.MouseMove(b.x, b.y);
-    room.MouseUp(b.x, b.y);
-}
-inline void Click(TRiddleWin& room, BoardPoint point) {
-    const Pixel corner = room.Rules().Geometry().Corner(point.cell);
-    room.MouseDown(corner.x + point.dx, corner.y + point.dy);
-}
-inline void Click(TRiddleWin& room, BoardCell cell) { Click(room, BoardPoint{cell, 16, 16}); }
 
 template <typename Rules>
 inline Rules& RulesOf(TRiddleWin& room) {

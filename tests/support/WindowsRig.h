@@ -58,6 +58,14 @@ public:
         return messages;
     }
 
+    // A fresh start for the next test: English, no messages, cues or waits.
+    void Forget() {
+        State().Language = 0;
+        messages.clear();
+        TakeCues();
+        TakeWaits();
+    }
+
     // Cues and waits since the last call, and forgets them.
     std::vector<int> TakeCues() {
         auto cues = game.cues.Played();
@@ -78,6 +86,20 @@ private:
     bool ready_ = false;
     bool scripted_ = false;  // the modal loop is the rig's
 };
+
+// A riddle window driven as the mouse drives it.
+inline void Drag(TRiddleWin& room, BoardCell from, BoardCell to) {
+    const Pixel a = room.Rules().Geometry().Centre(from), b = room.Rules().Geometry().Centre(to);
+    room.MouseDown(a.x, a.y);
+    room.MouseMove((a.x + b.x) / 2, (a.y + b.y) / 2);
+    room.MouseMove(b.x, b.y);
+    room.MouseUp(b.x, b.y);
+}
+inline void Click(TRiddleWin& room, BoardPoint point) {
+    const Pixel corner = room.Rules().Geometry().Corner(point.cell);
+    room.MouseDown(corner.x + point.dx, corner.y + point.dy);
+}
+inline void Click(TRiddleWin& room, BoardCell cell) { Click(room, BoardPoint{cell, 16, 16}); }
 
 // Whether the window shows the w x h square at (x, y) just as the room
 // background holds it.

@@ -46,13 +46,7 @@ private:
 
     static BallBoardRules& Board(TRiddleWin& room) { return dynamic_cast<BallBoardRules&>(room.Rules()); }
 
-    static void Drag(TRiddleWin& room, BoardCell from, BoardCell to) {
-        const Pixel a = room.Rules().Geometry().Centre(from), b = room.Rules().Geometry().Centre(to);
-        room.MouseDown(a.x, a.y);
-        room.MouseMove((a.x + b.x) / 2, (a.y + b.y) / 2);
-        room.MouseMove(b.x, b.y);
-        room.MouseUp(b.x, b.y);
-    }
+    static void Drag(TRiddleWin& room, BoardCell from, BoardCell to) { testing::Drag(room, from, to); }
 
     static bool Solved(TRiddleWin& room) { return room.OKBtn->isVisibleTo(&room) && !room.EscBtn->isVisibleTo(&room); }
     static bool Unsolved(TRiddleWin& room) { return room.EscBtn->isVisibleTo(&room) && !room.OKBtn->isVisibleTo(&room); }

@@ -42,12 +42,7 @@ private slots:
         room_ = nullptr;
         rig_.reset();
     }
-    void init() {
-        rig_->State().Language = 0;
-        rig_->messages.clear();
-        rig_->TakeCues();
-        rig_->TakeWaits();
-    }
+    void init() { rig_->Forget(); }
 
     void theRoomSpeaksBothLanguages() {
         dice_.values = {0, 0, 0, 0};

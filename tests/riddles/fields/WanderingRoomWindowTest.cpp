@@ -40,12 +40,7 @@ private slots:
         room_ = nullptr;
         rig_.reset();
     }
-    void init() {
-        rig_->State().Language = 0;
-        rig_->messages.clear();
-        rig_->TakeCues();
-        rig_->TakeWaits();
-    }
+    void init() { rig_->Forget(); }
 
     void theRoomSpeaksBothLanguagesWithAThirdRuleOnLevels2And3() {
         QCOMPARE(rig_->ReadRules(*room_, 2, 1),
