@@ -120,7 +120,7 @@ int main() {
         DuelRules duel(answerDice);
         duel.InitLevel(1);
         for (int m = 0; m < 200 && duel.Judge() == Verdict::Undecided; ++m)
-            duel.Click({testing::LookaheadPlayerMove(duel.Board()), 16, 16});
+            duel.Click({LookaheadPlayerMove(duel.Board()), 16, 16});
         won += duel.Judge() == Verdict::Solved;
     }
     std::printf("A player looking one answer ahead won %d of %d duels%s\n", won, Lookahead, sink == -1 ? "!" : "");

@@ -21,4 +21,18 @@ const BiText Yes{"Ja", "Yes"};
 const BiText No{"Nein", "No"};
 const BiText OutOfMemory{"Zuwenig Speicher! Programm wird beendet.",
                          "Not enough memory! Programm aborted."};
+const BiText RoomKeysHint{"Strg+Z nimmt einen Zug zurück, Strg+Y oder Strg+Umschalt+Z macht ihn wieder, "
+                          "H zeigt Dir den nächsten Zug.",
+                          "Ctrl+Z takes a move back, Ctrl+Y or Ctrl+Shift+Z makes it again, H shows you the next "
+                          "move."};
+const BiText HintNoWay{"Von hier aus gibt es keine Lösung mehr. Nimm Züge mit Strg+Z zurück oder fang mit dem "
+                       "Knopf \"Ich probier's nochmal\" von vorne an.",
+                       "There is no solution left from here. Take moves back with Ctrl+Z, or start again with the "
+                       "button \"I'll try it again\"."};
+const BiText HintSolved{"Das Rätsel ist gelöst. Nimm Dir Deinen Teil des Schachbretts!",
+                        "The riddle is solved. Take your piece of the chess board!"};
+const BiText HintGaveUp{"Hier findet auch der Hinweis keinen Weg. Nimm Züge mit Strg+Z zurück oder fang mit dem "
+                        "Knopf \"Ich probier's nochmal\" von vorne an.",
+                        "Not even the hint finds a way from here. Take moves back with Ctrl+Z, or start again with "
+                        "the button \"I'll try it again\"."};
 }  // namespace tarnwick::texts

@@ -16,5 +16,10 @@ extern const BiText LaterHint;
 extern const BiText Yes;
 extern const BiText No;
 extern const BiText OutOfMemory;
+// The riddle rooms' keys, and what the hint says when it shows no move.
+extern const BiText RoomKeysHint;
+extern const BiText HintNoWay;
+extern const BiText HintSolved;
+extern const BiText HintGaveUp;
 
 }  // namespace tarnwick::texts

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "riddles/balls/DragSearch.h"
 #include "riddles/balls/KnightMove.h"
 
 namespace tarnwick {
@@ -59,5 +60,7 @@ bool AlterationRules::IsSolved() const {
         }
     return true;
 }
+
+Hint AlterationRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

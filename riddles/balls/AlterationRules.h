@@ -6,7 +6,7 @@
 
 namespace tarnwick {
 
-class AlterationRules : public BallBoardRules {
+class AlterationRules : public CopyableRoom<AlterationRules, BallBoardRules> {
 public:
     static constexpr int Green = 5;
     static constexpr int Yellow = 7;
@@ -15,6 +15,8 @@ public:
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
+    // The first drop of a shortest way (breadth-first through the rules).
+    Hint NextMove() const override;
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
 

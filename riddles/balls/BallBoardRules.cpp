@@ -25,13 +25,13 @@ Steps BallBoardRules::Drop(std::optional<BoardCell> target) {
     if (dragKind_ == 0) return {};
     const int kind = dragKind_;
     dragKind_ = 0;
-    if (!target || !Geometry().OnBoard(*target) || Cell(*target) != 0 ||
-        !AcceptsDrop(dragFrom_, *target, kind)) {
+    if (!Accepts(dragFrom_, target, kind)) {
         SetCell(dragFrom_, kind);
         Steps back{steps::PlayCue(CueRefused), steps::Hand(), steps::Cell(dragFrom_)};
         if (JudgesRefusedDrop()) back.push_back(steps::Judge());
         return back;
     }
+    CountMove();
     Steps moved{steps::PlayCue(CueAccepted), steps::Hand()};
     for (BoardCell jumped : Jumped(dragFrom_, *target)) {
         SetCell(jumped, 0);
@@ -41,6 +41,19 @@ Steps BallBoardRules::Drop(std::optional<BoardCell> target) {
     moved.push_back(steps::Cell(*target));
     moved.push_back(steps::Judge());
     return moved;
+}
+
+bool BallBoardRules::Accepts(BoardCell from, std::optional<BoardCell> target, int kind) const {
+    return target && Geometry().OnBoard(*target) && Cell(*target) == 0 && AcceptsDrop(from, *target, kind);
+}
+
+bool BallBoardRules::Allows(BoardCell from, BoardCell to) {
+    const int kind = Cell(from);
+    if (dragKind_ != 0 || kind == 0) return false;
+    SetCell(from, 0);
+    const bool allowed = Accepts(from, to, kind);
+    SetCell(from, kind);
+    return allowed;
 }
 
 void BallBoardRules::SetValues(const std::vector<int>& values) {

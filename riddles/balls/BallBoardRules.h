@@ -20,6 +20,13 @@ public:
     Steps Drop(std::optional<BoardCell> target) override;
     int DragKind() const override { return dragKind_; }
     BoardCell DragFrom() const override { return dragFrom_; }
+    bool MoveUnderway() const override { return dragKind_ != 0; }
+    // Whether the ball on `from` may be dropped on `to` as the position
+    // stands: asked as a drop is, with the ball lifted for the question and
+    // put back after it. False while a ball is in hand.
+    bool Allows(BoardCell from, BoardCell to);
+    // Fields whose balls vanish with an accepted move (a jumped ball).
+    virtual std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const;
 
     Verdict Judge() const override { return SolvedIf(IsSolved()); }
     virtual bool IsSolved() const = 0;
@@ -45,12 +52,13 @@ protected:
     // released over the empty field `to`. The ball is not on the board
     // while this is asked. Any move by default.
     virtual bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const;
-    // Fields whose balls vanish with an accepted move (a jumped ball).
-    virtual std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const;
     // Whether the verdict is taken after a refused drop too.
     virtual bool JudgesRefusedDrop() const { return false; }
 
 private:
+    // The whole judgement of a drop of a ball of `kind`, lifted from `from`.
+    bool Accepts(BoardCell from, std::optional<BoardCell> target, int kind) const;
+
     std::vector<int> board_;
     int dragKind_ = 0;
     BoardCell dragFrom_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "riddles/balls/ConfusionSolver.h"
 #include "riddles/balls/KnightMove.h"
 
 namespace tarnwick {
@@ -56,5 +57,23 @@ void ConfusionRules::SetUpLevel(int level) {
 }
 
 bool ConfusionRules::AcceptsDrop(BoardCell from, BoardCell to, int) const { return KnightMove(from, to); }
+
+Hint ConfusionRules::NextMove() const {
+    if (IsSolved()) return Hint::Of(Hint::Solved);
+    const std::vector<int> here = Values();
+    for (std::size_t i = 0; i < wayMoves_.size(); ++i)
+        if (way_[i] == here) return Hint::Drag(wayMoves_[i].from, wayMoves_[i].to);
+    ConfusionSolver solver(*this);
+    wayMoves_ = solver.Solve(*this, DragHintBound);
+    way_.clear();
+    if (wayMoves_.empty()) return Hint::Of(solver.GaveUp() ? Hint::GaveUp : Hint::NoWay);
+    ConfusionRules walker = *this;
+    for (const DragMove& move : wayMoves_) {
+        way_.push_back(walker.Values());
+        walker.Lift(move.from);
+        walker.Drop(move.to);
+    }
+    return Hint::Drag(wayMoves_.front().from, wayMoves_.front().to);
+}
 
 }  // namespace tarnwick

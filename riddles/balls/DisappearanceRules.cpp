@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "riddles/balls/DragSearch.h"
+
 namespace tarnwick {
 
 namespace {
@@ -54,5 +56,7 @@ bool DisappearanceRules::AcceptsDrop(BoardCell from, BoardCell to, int) const {
 }
 
 std::vector<BoardCell> DisappearanceRules::Jumped(BoardCell from, BoardCell to) const { return {Between(from, to)}; }
+
+Hint DisappearanceRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

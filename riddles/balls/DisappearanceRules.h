@@ -7,7 +7,7 @@
 
 namespace tarnwick {
 
-class DisappearanceRules : public BallBoardRules {
+class DisappearanceRules : public CopyableRoom<DisappearanceRules, BallBoardRules> {
 public:
     static constexpr int Ball = 6;
     static constexpr int Yellow = 8;
@@ -17,12 +17,14 @@ public:
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
+    std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const override;
+    // The first drop of a shortest way (breadth-first through the rules).
+    Hint NextMove() const override;
     bool IsSolved() const override { return Balls() == 1 && Cell(Centre) == Yellow; }
 
 protected:
     void SetUpLevel(int level) override;
     bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
-    std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const override;
 };
 
 }  // namespace tarnwick

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "riddles/balls/DragSearch.h"
+
 namespace tarnwick {
 
 namespace {
@@ -65,5 +67,7 @@ bool EntanglingRules::IsSolved() const {
     }
     return true;
 }
+
+Hint EntanglingRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

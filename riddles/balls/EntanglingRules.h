@@ -7,7 +7,7 @@
 
 namespace tarnwick {
 
-class EntanglingRules : public BallBoardRules {
+class EntanglingRules : public CopyableRoom<EntanglingRules, BallBoardRules> {
 public:
     static constexpr int Red = 5;
     static constexpr int Blue = 7;
@@ -17,6 +17,8 @@ public:
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
+    // The first drop of a shortest way (breadth-first through the rules).
+    Hint NextMove() const override;
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
 

@@ -6,9 +6,9 @@
 
 namespace tarnwick {
 
-class LonelinessRules : public ScatteredBallsRules {
+class LonelinessRules : public CopyableRoom<LonelinessRules, ScatteredBallsRules> {
 public:
-    explicit LonelinessRules(Random& random) : ScatteredBallsRules(random, 1) {}
+    explicit LonelinessRules(Random& random) : CopyableRoom(random, 1) {}
 
     BiText RoomName() const override;
     BiText EntryMessage() const override;

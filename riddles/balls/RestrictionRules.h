@@ -6,9 +6,9 @@
 
 namespace tarnwick {
 
-class RestrictionRules : public ScatteredBallsRules {
+class RestrictionRules : public CopyableRoom<RestrictionRules, ScatteredBallsRules> {
 public:
-    explicit RestrictionRules(Random& random) : ScatteredBallsRules(random, 2) {}
+    explicit RestrictionRules(Random& random) : CopyableRoom(random, 2) {}
 
     BiText RoomName() const override;
     BiText EntryMessage() const override;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "riddles/balls/ScatteredBallsSolver.h"
+
 namespace tarnwick {
 
 int ScatteredBallsRules::MostBallsOnALine() const {
@@ -31,8 +33,8 @@ void ScatteredBallsRules::Scatter(int n, int balls) {
     const int patience = 64 * n * n;
     int misses = 0;
     for (int placed = 0; placed < std::min(balls, n * n);) {
-        const int col = random_.Next(n);
-        const int row = random_.Next(n);
+        const int col = random_->Next(n);
+        const int row = random_->Next(n);
         BoardCell cell{col, row};
         if (!Geometry().OnBoard(cell) || Cell(cell) != 0) {
             if (++misses < patience) continue;
@@ -42,6 +44,12 @@ void ScatteredBallsRules::Scatter(int n, int balls) {
         SetCell(cell, Ball);
         ++placed;
     }
+}
+
+Hint ScatteredBallsRules::NextMove() const {
+    const std::vector<DragMove> moves = PlacementMoves(*this, NearestSolvedPosition(*this));
+    if (moves.empty()) return Hint::Of(Hint::NoWay);
+    return Hint::Drag(moves.front().from, moves.front().to);
 }
 
 BoardCell ScatteredBallsRules::FirstEmptyField() const {

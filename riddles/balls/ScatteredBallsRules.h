@@ -13,12 +13,17 @@ public:
 
     // `perLine`: the most balls any line may hold; the board holds that
     // many balls for each of its rows.
-    ScatteredBallsRules(Random& random, int perLine) : random_(random), perLine_(perLine) {}
+    ScatteredBallsRules(Random& random, int perLine) : random_(&random), perLine_(perLine) {}
 
     bool IsSolved() const override { return MostBallsOnALine() <= perLine_; }
     // The most balls on any one column, row, down-right or down-left
     // diagonal of the board.
     int MostBallsOnALine() const;
+    int PerLine() const { return perLine_; }
+
+    // The first drop towards the solved position nearest to the room's; a
+    // room that stands solved but unjudged is judged by a ball put back.
+    Hint NextMove() const override;
 
 protected:
     // Fields per side of the board on a level.
@@ -33,7 +38,7 @@ private:
     void Scatter(int n, int balls);
     BoardCell FirstEmptyField() const;
 
-    Random& random_;
+    Random* random_;
     int perLine_;
 };
 

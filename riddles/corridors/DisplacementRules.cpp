@@ -2,42 +2,12 @@
 
 #include <cstdlib>
 
+#include "riddles/corridors/DisplacementHint.h"
+#include "riddles/corridors/DisplacementLayouts.h"
+
 namespace tarnwick {
 
 namespace {
-
-// Each level's start and goal, top row first: '#' wall, '.' corridor,
-// R red, G green, Y yellow.
-struct Layout {
-    const char* start[DisplacementRules::BoardRows];
-    const char* goal[DisplacementRules::BoardRows];
-};
-
-const Layout Layouts[3] = {
-    {{"#######", "#.....#", "##R#G##", "##R#G##", "##R#G##", "#######"},
-     {"#######", "#.....#", "##G#R##", "##G#R##", "##G#R##", "#######"}},
-    {{"#######", "#R###G#", "#R...G#", "#R#.#G#", "#R###G#", "#######"},
-     {"#######", "#G###R#", "#G...R#", "#G#.#R#", "#G###R#", "#######"}},
-    {{"#######", "#RR#GG#", "#R###G#", "#.YYY.#", "#.#.#.#", "#######"},
-     {"#######", "#GG#RR#", "#G###R#", "#.YYY.#", "#.#.#.#", "#######"}},
-};
-
-int ValueOf(char field) {
-    switch (field) {
-    case '#': return DisplacementRules::Wall;
-    case 'R': return DisplacementRules::Red;
-    case 'G': return DisplacementRules::Green;
-    case 'Y': return DisplacementRules::Yellow;
-    default: return DisplacementRules::Corridor;
-    }
-}
-
-std::vector<int> Read(const char* const (&rows)[DisplacementRules::BoardRows]) {
-    std::vector<int> values;
-    for (const char* row : rows)
-        for (int c = 0; c < DisplacementRules::BoardColumns; ++c) values.push_back(ValueOf(row[c]));
-    return values;
-}
 
 bool Neighbours(BoardCell a, BoardCell b) { return std::abs(a.col - b.col) + std::abs(a.row - b.row) == 1; }
 
@@ -82,6 +52,7 @@ Steps DisplacementRules::PushTo(std::optional<BoardCell> cell) {
     board_[static_cast<std::size_t>(from.row * BoardColumns + from.col)] = Corridor;
     board_[static_cast<std::size_t>(cell->row * BoardColumns + cell->col)] = held_;
     heldAt_ = *cell;
+    CountMove();
     return {steps::PlayCue(CueAccepted), steps::Cell(from), steps::Cell(*cell)};
 }
 
@@ -92,15 +63,17 @@ Steps DisplacementRules::Release() {
     return {steps::Judge()};
 }
 
+Hint DisplacementRules::NextMove() const { return DisplacementHint(*this); }
+
 void DisplacementRules::SetValues(const std::vector<int>& values) {
     if (values.size() == board_.size()) board_ = values;
 }
 
 void DisplacementRules::SetUpLevel(int level) {
     SetGeometry({38, 108, BoardColumns, BoardRows});
-    const Layout& layout = Layouts[level >= 1 && level <= 3 ? level - 1 : 0];
-    board_ = Read(layout.start);
-    goal_ = Read(layout.goal);
+    const DisplacementLayout& layout = DisplacementLayoutOf(level);
+    board_ = DisplacementValues(layout.start);
+    goal_ = DisplacementValues(layout.goal);
     held_ = 0;
     heldAt_ = {};
 }

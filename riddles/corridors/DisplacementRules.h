@@ -10,7 +10,7 @@
 
 namespace tarnwick {
 
-class DisplacementRules : public RoomRules, public PushRules {
+class DisplacementRules : public CopyableRoom<DisplacementRules, RoomRules>, public PushRules {
 public:
     // Field values; a ball's value is its sprite column too.
     static constexpr int Wall = -1;
@@ -34,6 +34,10 @@ public:
     Steps PushTo(std::optional<BoardCell> cell) override;
     Steps Release() override;
     bool Holding() const { return held_ != 0; }
+    bool MoveUnderway() const override { return Holding(); }
+    // The next step of a shortest way to the goal, read from the table of
+    // distances made at build time.
+    Hint NextMove() const override;
     BoardCell HeldAt() const { return heldAt_; }
 
     // The whole board row by row, for tests and solvers.

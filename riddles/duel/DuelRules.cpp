@@ -4,10 +4,11 @@
 
 #include "state/Cues.h"
 #include "riddles/duel/DuelComputer.h"
+#include "riddles/duel/DuelLookahead.h"
 
 namespace tarnwick {
 
-DuelRules::DuelRules(Random& random, int sweepLimit) : random_(random), sweepLimit_(sweepLimit) {}
+DuelRules::DuelRules(Random& random, int sweepLimit) : random_(&random), sweepLimit_(sweepLimit) {}
 
 BiText DuelRules::RoomName() const { return {"Kammer der Explosionen", "Room of explosions"}; }
 
@@ -61,6 +62,7 @@ Steps DuelRules::Click(const BoardPoint& point) {
     frames_.clear();
     longestChain_ = 0;
 
+    CountMove();
     Steps steps;
     board_.AddGem(cell, ownPlayer);
     Show(steps, steps::Cell(cell));
@@ -70,6 +72,14 @@ Steps DuelRules::Click(const BoardPoint& point) {
     if (state_ == dsRunning) ComputerMove(steps);
     steps.push_back(steps::Judge());
     return steps;
+}
+
+Hint DuelRules::NextMove() const {
+    switch (state_) {
+    case dsPlayerWon: return Hint::Of(Hint::Solved);
+    case dsComputerWon: return Hint::Of(Hint::NoWay);
+    default: return Hint::Click(LookaheadPlayerMove(board_));
+    }
 }
 
 // The chain reaction on the board, one explosion after the other, until
@@ -94,7 +104,7 @@ void DuelRules::PlayCascade(Steps& steps) {
 // The computer takes the field it rates best; its new gem blinks three
 // times before it stays.
 void DuelRules::ComputerMove(Steps& steps) {
-    const BoardCell cell = ChooseComputerMove(board_, random_);
+    const BoardCell cell = ChooseComputerMove(board_, *random_);
     DuelCell& field = board_.At(cell);
     field.owner = ownComputer;
     for (int blink = 0; blink < 3; ++blink) {

@@ -18,7 +18,7 @@
 
 namespace tarnwick {
 
-class DuelRules : public RoomRules, public ClickRules {
+class DuelRules : public CopyableRoom<DuelRules, RoomRules>, public ClickRules {
 public:
     static constexpr int Wait = 100;  // ms between the frames of an animation
 
@@ -34,6 +34,9 @@ public:
     // The player's move on a field, and the computer's answer. No steps
     // at all for a click on the computer's field or after the duel ended.
     Steps Click(const BoardPoint& point) override;
+    // The field a player looking one answer of the chancellor ahead would
+    // take; no way on after a lost duel.
+    Hint NextMove() const override;
 
     const DuelBoard& Board() const { return board_; }
     DuelState State() const { return state_; }
@@ -55,7 +58,7 @@ private:
     void PlayCascade(Steps& steps);
     void ComputerMove(Steps& steps);
 
-    Random& random_;
+    Random* random_;
     int sweepLimit_;
     DuelBoard board_;
     DuelState state_ = dsOpening;

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "riddles/fields/KnightTour.h"
+
 namespace tarnwick {
 
 BiText KnightRules::RoomName() const { return {"Kammer der Springer", "Knight's room"}; }
@@ -22,8 +24,8 @@ std::vector<BiText> KnightRules::RulesMessages() const {
 void KnightRules::SetUpLevel(int level) {
     const int n = BoardSize(level);
     // The column is drawn first, then the row.
-    const int col = random_.Next(n);
-    const int row = random_.Next(n);
+    const int col = random_->Next(n);
+    const int row = random_->Next(n);
     LayFields(CentredSquareBoard(n), {col, row});
 }
 
@@ -41,7 +43,18 @@ Steps KnightRules::Click(const BoardPoint& point) {
     if (!CanJumpTo(to)) return {steps::PlayCue(CueRefused)};
     const BoardCell from = Ball();
     MoveBall(to);
+    CountMove();
     return {steps::PlayCue(CueAccepted), steps::Cell(from), steps::Cell(to), steps::Judge()};
+}
+
+Hint KnightRules::NextMove() const {
+    if (FieldsLeft() == 1) return Hint::Of(Hint::Solved);
+    const TourSearch tour = FindTour(*this, HintBudget);
+    switch (tour.result) {
+    case TourSearch::Found: return Hint::Click(tour.jumps.front());
+    case TourSearch::GaveUp: return Hint::Of(Hint::GaveUp);
+    default: return Hint::Of(Hint::NoWay);
+    }
 }
 
 }  // namespace tarnwick

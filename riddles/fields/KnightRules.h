@@ -11,9 +11,9 @@
 
 namespace tarnwick {
 
-class KnightRules : public VanishingFieldsRules {
+class KnightRules : public CopyableRoom<KnightRules, VanishingFieldsRules> {
 public:
-    explicit KnightRules(Random& random) : random_(random) {}
+    explicit KnightRules(Random& random) : random_(&random) {}
 
     BiText RoomName() const override;
     BiText EntryMessage() const override;
@@ -24,6 +24,12 @@ public:
     bool CanJumpTo(BoardCell cell) const;
     Steps Click(const BoardPoint& point) override;
     Verdict Judge() const override { return SolvedIf(FieldsLeft() == 1); }
+    // The first jump of a tour over every field left.
+    Hint NextMove() const override;
+
+    // Positions a hint's tour search looks at, at most: thousands of times
+    // what any position has needed.
+    static constexpr long HintBudget = 1000000;
 
     // Fields a side on a level 1..3.
     static int BoardSize(int level) { return std::clamp(level, 1, 3) + 4; }
@@ -32,7 +38,7 @@ protected:
     void SetUpLevel(int level) override;
 
 private:
-    Random& random_;
+    Random* random_;
 };
 
 }  // namespace tarnwick

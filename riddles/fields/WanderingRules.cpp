@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "riddles/fields/WanderingSearch.h"
+
 namespace tarnwick {
 
 namespace {
@@ -105,10 +107,21 @@ Steps WanderingRules::Click(const BoardPoint& point) {
         steps.push_back(steps::Wait(SlideWaitMs));
     }
     --movesLeft_;
+    CountMove();
     steps.push_back(steps::PlayCue(CueRefused));  // the end of every move
     steps.push_back(steps::Extras());
     steps.push_back(steps::Judge());
     return steps;
+}
+
+Hint WanderingRules::NextMove() const {
+    if (Judge() == Verdict::Solved) return Hint::Of(Hint::Solved);
+    const WalkSearch walk = FindWalk(*this, LevelWish(*this), HintBudget);
+    switch (walk.result) {
+    case WalkSearch::Found: return Hint::Click(walk.clicks.front());
+    case WalkSearch::GaveUp: return Hint::Of(Hint::GaveUp);
+    default: return Hint::Of(Hint::NoWay);
+    }
 }
 
 Verdict WanderingRules::Judge() const {

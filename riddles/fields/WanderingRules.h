@@ -12,7 +12,7 @@
 
 namespace tarnwick {
 
-class WanderingRules : public VanishingFieldsRules {
+class WanderingRules : public CopyableRoom<WanderingRules, VanishingFieldsRules> {
 public:
     // The line on the border between `west` and the field east of it. A
     // `crossAt` above 0 is the number of moves left (the turquoise gem) at
@@ -32,6 +32,10 @@ public:
     // Slides the ball to the clicked field along its row or column.
     Steps Click(const BoardPoint& point) override;
     Verdict Judge() const override;
+    // The first move of a walk that solves the room from here.
+    Hint NextMove() const override;
+    // Positions a hint's walk search looks at, at most.
+    static constexpr long HintBudget = 1000000;
 
     BoardCell WhiteField() const;
     // Moves of the level, one gem each.

@@ -1,5 +1,8 @@
 #include "riddles/frame/RiddleWin.h"
 
+#include "riddles/frame/RoomKeys.h"
+#include "state/Texts.h"
+
 namespace tarnwick {
 
 namespace {
@@ -33,6 +36,7 @@ TRiddleWin::TRiddleWin(Stage& stage, int room, RoomParts parts)
     box->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { MouseDown(x, y); };
     box->OnMouseMove = [this](int x, int y) { MouseMove(x, y); };
     box->OnMouseUp = [this](Qt::MouseButton, int x, int y) { MouseUp(x, y); };
+    AddRoomKeys(this, {[this] { Undo(); }, [this] { Redo(); }, [this] { ShowHint(); }});
 }
 
 TRiddleWin::~TRiddleWin() = default;
@@ -41,6 +45,7 @@ int TRiddleWin::ShowModal(int level) {
     stage_.Say(rules_->EntryMessage());
     rules_->InitLevel(level);
     ShowSolved(false);
+    history_.Start(*rules_, false);
     HelpBtn->setFocus();
     return RunModal(this);
 }
@@ -50,6 +55,7 @@ void TRiddleWin::FormShow() { CentreOverMainWindow(); }
 void TRiddleWin::Activate() {
     Title->setText(stage_.Text(rules_->RoomName()));
     SetHints();
+    HelpBtn->setToolTip(stage_.Text(texts::RulesHint) + "\n" + stage_.Text(texts::RoomKeysHint));
     if (!canvas_.Ready()) return;
 
     // The room: header, then the wall strip four times (the last one cut
@@ -78,6 +84,7 @@ void TRiddleWin::AfterRules() {
 
 void TRiddleWin::ResetBtnClick() {
     rules_->InitLevel(rules_->Level());
+    RecordMove(true);  // a reset is a move that can be taken back
     if (!canvas_.Ready()) return;
     view_->DrawBoard(canvas_);
     view_->DrawExtras(canvas_);
@@ -150,6 +157,7 @@ void TRiddleWin::Play(const Steps& steps) {
     }
     // Once the move has been shown, the view draws the board as it stands.
     view_->ShowFrame(-1);
+    RecordMove();
 }
 
 void TRiddleWin::UpdateSolvedState() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "riddles/frame/MoveHistory.h"
 #include "riddles/frame/RiddleFrame.h"
 #include "riddles/frame/RoomRules.h"
 #include "riddles/frame/RoomView.h"
@@ -51,6 +52,11 @@ public:
     void MouseDown(int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(int x, int y);
+    // Takes the last move back (Ctrl+Z), makes it again (Ctrl+Y or
+    // Ctrl+Shift+Z), shows the next move of a shortest solution (H).
+    void Undo();
+    void Redo();
+    void ShowHint();
 
     // Where the ball in hand is drawn (its centre).
     int DragX = 0, DragY = 0;
@@ -65,6 +71,9 @@ protected:
 private:
     void Play(const Steps& steps);
     void UpdateSolvedState();
+    // A copy of the room as it stands after a move, for Undo.
+    void RecordMove(bool always = false);
+    void ShowAsItStands(bool solvedShown);
 
     int room_;
     std::unique_ptr<RoomRules> rules_;
@@ -72,6 +81,7 @@ private:
     DragRules* drag_ = nullptr;
     PushRules* push_ = nullptr;
     ClickRules* click_ = nullptr;
+    MoveHistory history_;
 };
 
 }  // namespace tarnwick

@@ -9,6 +9,11 @@
 //  - ClickRules: a click on the board is the whole move (rooms 3, 6, 7, 8,
 //    12).
 // Every move answers with the Steps the window plays back.
+//
+// Moves are taken back through copies of the whole room (Copy, Restore),
+// and every room knows the next move of a shortest solution from the
+// position as it stands (NextMove), which the hint shows.
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,6 +23,28 @@
 #include "state/BiText.h"
 
 namespace tarnwick {
+
+// What the hint has to show.
+struct Hint {
+    enum Kind {
+        Move,     // the next move of a shortest solution
+        Solved,   // nothing left to do
+        NoWay,    // no solution is left from this position
+        GaveUp,   // the search ran out of its bound before it knew
+    };
+    Kind kind = NoWay;
+    // For a move: its fields in the order they are shown (a drag: the
+    // ball's field, then its target; a push: the ball, then its next field;
+    // a click: where to click).
+    std::vector<BoardPoint> fields;
+
+    static Hint Of(Kind kind) { return {kind, {}}; }
+    static Hint Click(BoardCell cell) { return {Move, {Centre(cell)}}; }
+    static Hint Drag(BoardCell from, BoardCell to) { return {Move, {Centre(from), Centre(to)}}; }
+    static BoardPoint Centre(BoardCell cell) {
+        return {cell, BoardGeometry::CellSize / 2, BoardGeometry::CellSize / 2};
+    }
+};
 
 class RoomRules {
 public:
@@ -43,14 +70,46 @@ public:
     // How the room stands now; the window acts on it after a Judge step.
     virtual Verdict Judge() const = 0;
 
+    // --- Taking moves back. A copy of the room as it stands, and the room
+    // put back as the copy stood (a copy of another room changes nothing).
+    virtual std::unique_ptr<RoomRules> Copy() const = 0;
+    virtual void Restore(const RoomRules& copy) = 0;
+    // Counts the moves that changed the room, so the window knows when to
+    // keep a copy.
+    int MovesMade() const { return movesMade_; }
+    // Whether a move is half made (a ball in hand or held): no copy is
+    // kept or put back meanwhile, and no hint given.
+    virtual bool MoveUnderway() const { return false; }
+
+    // --- The hint: the next move of a shortest solution from the position
+    // as it stands; the room is left as it was.
+    virtual Hint NextMove() const = 0;
+
 protected:
     // Geometry (SetGeometry) and start position of a level.
     virtual void SetUpLevel(int level) = 0;
     void SetGeometry(const BoardGeometry& geometry) { geometry_ = geometry; }
+    // A move changed the room.
+    void CountMove() { ++movesMade_; }
 
 private:
     int level_ = 1;
     BoardGeometry geometry_;
+    int movesMade_ = 0;
+};
+
+// Copy and Restore for a room whose whole state is its value: a room class
+// derives from CopyableRoom<itself, its rules family>.
+template <typename Room, typename Base>
+class CopyableRoom : public Base {
+public:
+    using Base::Base;
+    std::unique_ptr<RoomRules> Copy() const override {
+        return std::make_unique<Room>(static_cast<const Room&>(*this));
+    }
+    void Restore(const RoomRules& copy) override {
+        if (const auto* room = dynamic_cast<const Room*>(&copy)) static_cast<Room&>(*this) = *room;
+    }
 };
 
 // Lift, carry, drop. The window draws the ball in hand itself.

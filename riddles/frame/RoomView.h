@@ -31,6 +31,17 @@ public:
     void ShowFrame(int moment) { moment_ = moment; }
     // The ball sprite column of a ball kind, for the ball in hand.
     virtual int SpriteColumn(int kind) const { return kind; }
+    // A field of the hint's move, marked on the window: a bright frame
+    // round the field. The window draws the room afresh to take it away.
+    virtual void DrawHintMark(RiddleCanvas& canvas, const BoardPoint& point) {
+        const Pixel corner = rules_.Geometry().Corner(point.cell);
+        constexpr int size = BoardGeometry::CellSize, width = 2;
+        canvas.FillOnWindow(corner.x, corner.y, size, width, HintColour);
+        canvas.FillOnWindow(corner.x, corner.y + size - width, size, width, HintColour);
+        canvas.FillOnWindow(corner.x, corner.y, width, size, HintColour);
+        canvas.FillOnWindow(corner.x + size - width, corner.y, width, size, HintColour);
+    }
+    static constexpr QRgb HintColour = 0xffffff00;  // yellow
 
 protected:
     const RoomRules& Rules() const { return rules_; }

@@ -95,7 +95,7 @@ void SayingsRules::SetUpLevel(int level) {
     const LevelLayout& layout = LayoutOf(level);
     SetGeometry({150 - 16 * layout.columns, 180 - 16 * layout.rows, layout.columns, layout.rows});
     const BiText saying = SayingOf(level);
-    saying_ = Characters(language_ == 1 ? saying.german : saying.english);
+    saying_ = Characters(*language_ == 1 ? saying.german : saying.english);
     letters_.clear();
     for (char32_t c : saying_)
         if (c != U' ') letters_.push_back(c);
@@ -133,9 +133,34 @@ Steps SayingsRules::Click(const BoardPoint& point) {
     }
     const BoardGeometry& g = Geometry();
     grid_[static_cast<std::size_t>(point.cell.row * g.columns + point.cell.col)] = 0;
+    CountMove();
     return {steps::Extras(), steps::PlayCue(CueAccepted), steps::Cell(point.cell), steps::Judge()};
 }
 
 Verdict SayingsRules::Judge() const { return SolvedIf(typed_ == letters_); }
+
+std::optional<BoardCell> SayingsRules::FieldOf(int n) const {
+    const BoardGeometry& g = Geometry();
+    for (int r = 0; r < g.rows; ++r)
+        for (int c = 0; c < g.columns; ++c)
+            if (LetterNumber({c, r}) == n) return BoardCell{c, r};
+    return std::nullopt;
+}
+
+Hint SayingsRules::NextMove() const {
+    if (typed_ == letters_) return Hint::Of(Hint::Solved);
+    // A wrong letter typed can never be taken out again.
+    if (typed_.size() >= letters_.size() || letters_.compare(0, typed_.size(), typed_) != 0)
+        return Hint::Of(Hint::NoWay);
+    const int next = static_cast<int>(typed_.size()) + 1;
+    if (const auto field = FieldOf(next)) return Hint::Click(*field);
+    // Its own field went for the same letter earlier on: another field
+    // showing that letter serves as well.
+    const BoardGeometry& g = Geometry();
+    for (int r = 0; r < g.rows; ++r)
+        for (int c = 0; c < g.columns; ++c)
+            if (Letter({c, r}) == letters_[typed_.size()]) return Hint::Click({c, r});
+    return Hint::Of(Hint::NoWay);
+}
 
 }  // namespace tarnwick

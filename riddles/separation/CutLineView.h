@@ -30,6 +30,16 @@ public:
         for (int y : {corner.y + 31, corner.y + 32}) canvas.LineOnWindow(corner.x + 1, y, corner.x + 31, y, bottom);
     }
 
+    // The hint's line, the one beside the point, in the hint's colour.
+    void DrawHintMark(RiddleCanvas& canvas, const BoardPoint& point) override {
+        const SeparationRules::Edge edge = rules_.EdgeAt(point);
+        const Pixel corner = rules_.Geometry().Corner(edge.cell);
+        if (edge.right)
+            canvas.FillOnWindow(corner.x + 30, corner.y, 4, 32, HintColour);
+        else
+            canvas.FillOnWindow(corner.x, corner.y + 30, 32, 4, HintColour);
+    }
+
 private:
     static constexpr QRgb White = 0xffffffff;
     static constexpr QRgb Black = 0xff000000;

@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "riddles/separation/SeparationSolver.h"
+
 namespace tarnwick {
 
 namespace {
@@ -85,22 +87,24 @@ bool SeparationRules::Cut(Edge edge) const {
     return (edge.right ? rightCut_ : bottomCut_)[Index(edge.cell)] != 0;
 }
 
-Steps SeparationRules::Click(const BoardPoint& point) {
-    // The edge nearest to the point; on a diagonal the horizontal one.
+SeparationRules::Edge SeparationRules::EdgeAt(const BoardPoint& point) const {
     const int dx = point.dx - BoardGeometry::CellSize / 2;
     const int dy = point.dy - BoardGeometry::CellSize / 2;
     const BoardCell cell = point.cell;
-    Edge edge;
-    if (std::abs(dx) > std::abs(dy)) {
-        edge = {dx >= 0 ? cell : BoardCell{cell.col - 1, cell.row}, true};
-    } else {
-        edge = {dy >= 0 ? cell : BoardCell{cell.col, cell.row - 1}, false};
-    }
+    if (std::abs(dx) > std::abs(dy)) return {dx >= 0 ? cell : BoardCell{cell.col - 1, cell.row}, true};
+    return {dy >= 0 ? cell : BoardCell{cell.col, cell.row - 1}, false};
+}
+
+Steps SeparationRules::Click(const BoardPoint& point) {
+    const Edge edge = EdgeAt(point);
     if (!Geometry().OnBoard(edge.cell) || OnBorder(edge)) return {};
     char& flag = (edge.right ? rightCut_ : bottomCut_)[Index(edge.cell)];
     flag = !flag;
+    CountMove();
     return {steps::PlayCue(CueAccepted), steps::Cell(edge.cell), steps::Judge()};
 }
+
+Hint SeparationRules::NextMove() const { return NearestDivisionHint(*this); }
 
 std::vector<int> SeparationRules::Parts() const {
     const int n = Size();

@@ -9,7 +9,7 @@
 
 namespace tarnwick {
 
-class SeparationRules : public RoomRules, public ClickRules {
+class SeparationRules : public CopyableRoom<SeparationRules, RoomRules>, public ClickRules {
 public:
     // The two ball colours, as sprite columns of the riddle picture.
     static constexpr int Pearl = 0;
@@ -37,6 +37,13 @@ public:
     bool IsSolved() const;
 
     Steps Click(const BoardPoint& point) override;
+    // The next line to toggle towards the room's own division nearest to
+    // the lines as they stand.
+    Hint NextMove() const override;
+
+    // The grid line nearest to a point of the board: on a diagonal the
+    // horizontal one.
+    Edge EdgeAt(const BoardPoint& point) const;
 
     int Size() const { return Geometry().columns; }  // fields per side
     bool Cut(Edge edge) const;

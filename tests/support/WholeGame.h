@@ -1,41 +1,17 @@
 #pragma once
 // A new game played through the real windows as a player with the mouse
-// would: each room's level 1 solved by its solver's moves, the won pieces
+// would: each room's level 1 solved by following its hint, the won pieces
 // laid into a chess board. The whole-game test and the snapshots of every
 // scene play it alike.
 #include <QPoint>
-#include <set>
 
 #include "labyrinth/Corridors.h"
 #include "platform/Random.h"
 #include "platform/SceneWindow.h"
 #include "riddles/frame/RiddleWin.h"
-#include "riddles/balls/AlterationRules.h"
-#include "riddles/balls/ConfusionRules.h"
-#include "riddles/balls/DisappearanceRules.h"
-#include "riddles/balls/EntanglingRules.h"
-#include "riddles/corridors/DisplacementRules.h"
-#include "riddles/fields/KnightRules.h"
-#include "riddles/fields/WanderingRules.h"
-#include "riddles/sayings/SayingsRules.h"
-#include "riddles/separation/SeparationRules.h"
-#include "riddles/duel/DuelRules.h"
-#include "riddles/balls/LonelinessRules.h"
-#include "riddles/balls/RestrictionRules.h"
-#include "support/DuelPlayers.h"
 #include "support/WindowsRig.h"
 #include "throne/Chess.h"
 #include "throne/ChessHand.h"
-#include "riddles/balls/AlterationSolver.h"
-#include "riddles/balls/ConfusionSolver.h"
-#include "riddles/balls/DisappearanceSolver.h"
-#include "riddles/corridors/DisplacementSolver.h"
-#include "riddles/balls/EntanglingSolver.h"
-#include "riddles/fields/KnightTour.h"
-#include "riddles/sayings/SayingsSolver.h"
-#include "riddles/balls/ScatteredBallsSolver.h"
-#include "riddles/separation/SeparationSolver.h"
-#include "riddles/fields/WanderingSearch.h"
 #include "throne/ChessBoardSearch.h"
 
 namespace tarnwick::testing {
@@ -45,115 +21,22 @@ namespace solve = tarnwick::testing;
 // Where the chess board is laid: its top-left square on the table.
 constexpr int BoardCol = 6, BoardRow = 3;
 
-inline BoardCell FieldCell(const RoomRules& rules, int field) {
-    const int columns = rules.Geometry().columns;
-    return {field % columns, field / columns};
-}
-
-template <typename Rules>
-inline Rules& RulesOf(TRiddleWin& room) {
-    return dynamic_cast<Rules&>(room.Rules());
-}
-
-// Level 1 of each room, solved by its solver on the rules as the entry
-// sequence dealt them, the moves made with the mouse. False when the
-// solver found nothing.
+// Level 1 of each room solved by following its hint, each move made with
+// the mouse. A deal without a way on (a knight's start the parity forbids)
+// and a lost duel are begun again with the reset, as a player would. False
+// when the room was not solved.
 inline bool SolveWithTheMouse(TRiddleWin& room) {
-    switch (room.Room()) {
-    case 1: {
-        const auto search = solve::SearchEntangling(RulesOf<EntanglingRules>(room));
-        for (const auto& [from, to] : search.solution)
-            Drag(room, FieldCell(room.Rules(), from), FieldCell(room.Rules(), to));
-        return search.solved;
-    }
-    case 2:
-    case 10: {
-        auto& rules = dynamic_cast<BallBoardRules&>(room.Rules());
-        std::vector<BoardCell> goal;
-        if (room.Room() == 2) {
-            RestrictionRules finder = RulesOf<RestrictionRules>(room);
-            goal = solve::SolvedPosition(finder, 2);
+    for (int moves = 0, resets = 0; moves < 400 && resets < 20; ++moves) {
+        if (!room.OKBtn->isHidden() && room.Rules().Judge() == Verdict::Solved) return true;
+        const Hint hint = room.Rules().NextMove();
+        if (hint.kind == Hint::Move) {
+            PlayWithTheMouse(room, hint);
         } else {
-            LonelinessRules finder = RulesOf<LonelinessRules>(room);
-            goal = solve::SolvedPosition(finder, 1);
-        }
-        const auto moves = solve::PlacementMoves(rules, goal);
-        if (!moves) return false;
-        for (const auto& [from, to] : *moves) Drag(room, from, to);
-        return true;
-    }
-    case 3: {
-        // A start that parity leaves without a tour is dealt too; the
-        // player's way out is the reset, which deals again.
-        auto tour = solve::FindTour(RulesOf<KnightRules>(room), 10000);
-        for (int deal = 1; deal < 20 && tour.result == solve::TourSearch::NoTour; ++deal) {
             room.ResetBtnClick();
-            tour = solve::FindTour(RulesOf<KnightRules>(room), 10000);
+            ++resets;
         }
-        for (BoardCell cell : tour.jumps) Click(room, cell);
-        return tour.result == solve::TourSearch::Found;
     }
-    case 4: {
-        const auto path = solve::AlterationSolution(RulesOf<AlterationRules>(room));
-        for (const auto& [from, to] : path) Drag(room, FieldCell(room.Rules(), from), FieldCell(room.Rules(), to));
-        return !path.empty();
-    }
-    case 5: {
-        const auto way = solve::ShortestDisplacement(RulesOf<DisplacementRules>(room));
-        for (std::size_t i = 1; i < way.size(); ++i) {
-            const auto [left, entered] = solve::StepBetween(way[i - 1], way[i]);
-            const Pixel a = room.Rules().Geometry().Centre(left), b = room.Rules().Geometry().Centre(entered);
-            room.MouseDown(a.x, a.y);
-            room.MouseMove(b.x, b.y);
-            room.MouseUp(b.x, b.y);
-        }
-        return !way.empty();
-    }
-    case 6:
-        for (BoardCell cell : solve::SayingsInOrder(RulesOf<SayingsRules>(room))) Click(room, cell);
-        return true;
-    case 7: {
-        // The player who looks one answer ahead; should the chancellor win
-        // a duel all the same, the reset starts another, as a player would.
-        auto& duel = RulesOf<DuelRules>(room);
-        for (int duels = 0; duels < 3 && duel.Judge() != Verdict::Solved; ++duels) {
-            if (duels > 0) room.ResetBtnClick();
-            for (int move = 0; move < 200 && duel.Judge() == Verdict::Undecided; ++move)
-                Click(room, solve::LookaheadPlayerMove(duel.Board()));
-        }
-        return duel.Judge() == Verdict::Solved;
-    }
-    case 8: {
-        const auto walk = solve::FindWalk(RulesOf<WanderingRules>(room), {solve::LineWish::AnyMove}, 2000000);
-        if (!walk) return false;
-        for (BoardCell cell : *walk) Click(room, cell);
-        return true;
-    }
-    case 9: {
-        const auto& rules = RulesOf<ConfusionRules>(room);
-        solve::ConfusionSearch search(rules);
-        const auto path = search.Solve(solve::ConfusionPack(rules.Values()));
-        // Each jump moves the ball from where the empty field goes next.
-        for (const auto& [emptyBefore, emptyAfter] : path)
-            Drag(room, FieldCell(rules, emptyAfter), FieldCell(rules, emptyBefore));
-        return !path.empty();
-    }
-    case 11: {
-        DisappearanceRules rules = RulesOf<DisappearanceRules>(room);
-        std::set<std::vector<int>> lost;
-        std::vector<int> path;
-        if (!solve::SolveDisappearance(rules, lost, path)) return false;
-        for (int jump : path) Drag(room, FieldCell(rules, jump / 100), FieldCell(rules, jump % 100));
-        return true;
-    }
-    case 12: {
-        auto& rules = RulesOf<SeparationRules>(room);
-        for (const BoardPoint& click : solve::CutClicks(rules.Size(), solve::FromMap(solve::MadeWith.at(1).front())))
-            Click(room, click);
-        return true;
-    }
-    default: return false;
-    }
+    return false;
 }
 
 // Whether a piece's squares lie where the board is to be laid.

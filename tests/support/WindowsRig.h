@@ -100,6 +100,18 @@ inline void Click(TRiddleWin& room, BoardPoint point) {
     room.MouseDown(corner.x + point.dx, corner.y + point.dy);
 }
 inline void Click(TRiddleWin& room, BoardCell cell) { Click(room, BoardPoint{cell, 16, 16}); }
+// The hint's move made with the mouse: a drag, a push (pressed on the
+// ball, moved onto its next field, released) or a click.
+inline void PlayWithTheMouse(TRiddleWin& room, const Hint& hint) {
+    if (hint.kind != Hint::Move || hint.fields.empty()) return;
+    if (hint.fields.size() == 1) return Click(room, hint.fields.front());
+    if (!dynamic_cast<PushRules*>(&room.Rules())) return Drag(room, hint.fields[0].cell, hint.fields[1].cell);
+    const Pixel a = room.Rules().Geometry().Centre(hint.fields[0].cell);
+    const Pixel b = room.Rules().Geometry().Centre(hint.fields[1].cell);
+    room.MouseDown(a.x, a.y);
+    room.MouseMove(b.x, b.y);
+    room.MouseUp(b.x, b.y);
+}
 
 // Whether the window shows the w x h square at (x, y) just as the room
 // background holds it.

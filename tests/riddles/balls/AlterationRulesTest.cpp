@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "riddles/frame/DragRoomTesting.h"
-#include "riddles/balls/AlterationSolver.h"
+#include "riddles/balls/DragSearch.h"
 #include "riddles/balls/AlterationRules.h"
 
 namespace tarnwick {
@@ -24,8 +24,8 @@ AlterationRules Room(int level) { return testing::AtLevel<AlterationRules>(level
 using testing::Accepted;
 Steps Move(AlterationRules& room, BoardCell from, std::optional<BoardCell> to) { return testing::Drag(room, from, to); }
 
-std::vector<std::pair<int, int>> ShortestSolution(int level) {
-    const auto path = testing::AlterationSolution(Room(level));
+std::vector<DragMove> ShortestSolution(int level) {
+    const auto path = SearchDrags(Room(level), DragHintBound).moves;
     std::printf("level %d: solved in %zu moves\n", level, path.size());
     return path;
 }
@@ -36,7 +36,7 @@ TEST(AlterationRules, EveryLevelIsSolvedInSixteenMoves) {
         EXPECT_EQ(path.size(), 16u) << "level " << level;
         // Played out on the rules: every jump accepted, solved at the end.
         AlterationRules room = Room(level);
-        for (const auto& [from, to] : path) ASSERT_TRUE(testing::PlayMove(room, from, to));
+        for (const auto& [from, to] : path) ASSERT_TRUE(Accepted(Move(room, from, to)));
         EXPECT_EQ(room.Judge(), Verdict::Solved);
     }
 }

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "riddles/balls/DisappearanceSolver.h"
-#include "riddles/frame/DragRoomTesting.h"
 #include "riddles/balls/DisappearanceRules.h"
+#include "riddles/balls/DragSearch.h"
+#include "riddles/frame/DragRoomTesting.h"
 
 namespace tarnwick {
 namespace {
@@ -25,21 +25,20 @@ Steps Move(DisappearanceRules& room, BoardCell from, std::optional<BoardCell> to
     return testing::Drag(room, from, to);
 }
 
-using testing::SolveDisappearance;
-
 TEST(DisappearanceRules, EveryLevelEndsWithTheYellowBallAloneInTheCentre) {
     const int balls[] = {9, 9, 10};
     for (int level = 1; level <= 3; ++level) {
         DisappearanceRules room = Room(level);
-        std::set<std::vector<int>> lost;
-        std::vector<int> path;
-        ASSERT_TRUE(SolveDisappearance(room, lost, path)) << "level " << level;
-        std::printf("level %d: solved in %zu jumps; %zu lost positions seen\n", level, path.size(), lost.size());
+        const DragSearch search = SearchDrags(room, DragHintBound);
+        ASSERT_EQ(search.result, DragSearch::Found) << "level " << level;
+        std::printf("level %d: solved in %zu jumps; %ld positions seen\n", level, search.moves.size(), search.positions);
         // Every jump takes one ball away, and one is left.
-        EXPECT_EQ(static_cast<int>(path.size()), balls[level - 1] - 1);
+        EXPECT_EQ(static_cast<int>(search.moves.size()), balls[level - 1] - 1);
         // The last jump is the yellow ball's, onto the centre.
-        EXPECT_EQ(path.back() % 100, 2 * Size + 2);
+        EXPECT_EQ(search.moves.back().to, DisappearanceRules::Centre);
+        for (const DragMove& move : search.moves) ASSERT_TRUE(Accepted(Move(room, move.from, move.to)));
         EXPECT_EQ(room.Values()[2 * Size + 2], Y);
+        EXPECT_EQ(room.Judge(), Verdict::Solved);
     }
 }
 

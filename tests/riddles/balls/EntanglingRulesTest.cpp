@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "riddles/balls/EntanglingSolver.h"
+#include "riddles/balls/DragSearch.h"
 #include "riddles/balls/EntanglingRules.h"
 
 namespace tarnwick {
@@ -63,15 +63,13 @@ bool RedAndBlueShareADiagonal(const Position& p) {
 // reachable by accepted drops puts red and blue on one diagonal.
 int ShortestSolution(int level) {
     Room room(level);
-    const testing::EntanglingSearch search = testing::SearchEntangling(room);
-    for (const std::vector<int>& values : search.reachable) {
+    const DragSearch search = SearchDrags(room, DragHintBound, true, [](const std::vector<int>& values) {
         Position position{};
         std::copy(values.begin(), values.end(), position.begin());
         EXPECT_FALSE(RedAndBlueShareADiagonal(position));
-    }
-    const int shortest = search.solved ? static_cast<int>(search.solution.size()) : -1;
-    std::printf("level %d: solved in %d moves; %zu positions reachable\n", level, shortest,
-                search.reachable.size());
+    });
+    const int shortest = search.result == DragSearch::Found ? static_cast<int>(search.moves.size()) : -1;
+    std::printf("level %d: solved in %d moves; %ld positions reachable\n", level, shortest, search.positions);
     return shortest;
 }
 

@@ -1,14 +1,16 @@
-// The room of displacement: pushing a ball along the corridors, and every
-// level solved by a breadth-first search through the rules themselves.
+// The room of displacement: pushing a ball along the corridors, the steps
+// its table of distances was made with, and every level solved by the hint.
 #include <gtest/gtest.h>
 
-#include "riddles/corridors/DisplacementSolver.h"
+#include <algorithm>
+#include <tuple>
+
+#include "platform/Random.h"
+#include "riddles/corridors/DisplacementGraph.h"
 #include "riddles/corridors/DisplacementRules.h"
 
 namespace tarnwick {
 namespace {
-
-using testing::Board;
 
 Steps Moved(BoardCell from, BoardCell to) { return {steps::PlayCue(9), steps::Cell(from), steps::Cell(to)}; }
 
@@ -67,40 +69,60 @@ TEST(DisplacementRules, TheBorderIsWallOnEveryLevelAndTheRulesNameTheYellowBalls
     EXPECT_FALSE(room.Geometry().CellAt(262, 200));
 }
 
-std::vector<Board> ShortestSolution(int level) {
-    DisplacementRules room;
-    room.InitLevel(level);
-    return testing::ShortestDisplacement(room);
-}
-using testing::StepBetween;
-
-// Level 3's search meets after some 1.2 million boards: a few seconds in
-// the plain build, too long under the sanitizers, which see the same rules
-// at work on levels 1 and 2.
-#ifdef __SANITIZE_ADDRESS__
-constexpr int SearchedLevels = 2;
-#else
-constexpr int SearchedLevels = 3;
-#endif
-
-TEST(DisplacementRules, EveryLevelIsSolvedByItsShortestWay) {
-    const std::vector<std::size_t> shortest{0, 58, 104, 134};
-    for (int level = 1; level <= SearchedLevels; ++level) {
-        const std::vector<Board> way = ShortestSolution(level);
-        ASSERT_FALSE(way.empty()) << "level " << level;
-        EXPECT_EQ(way.size() - 1, shortest[level]) << "level " << level;
-
-        // Played back as the mouse would: one drag per step.
+// The steps the room's table was made with are the pushes of its rules,
+// and the numbering of positions goes both ways; along random walks.
+TEST(DisplacementRules, TheTablesStepsAreThePushesOfTheRules) {
+    for (int level = 1; level <= 3; ++level) {
+        const DisplacementGraph graph(level);
         DisplacementRules room;
         room.InitLevel(level);
-        for (std::size_t i = 1; i < way.size(); ++i) {
+        SeededRandom dice(static_cast<std::uint64_t>(level));
+        for (int move = 0; move < 300; ++move) {
+            const std::vector<int> board = room.Values();
+            ASSERT_EQ(graph.Board(graph.Number(board)), board);
+            ASSERT_LT(graph.Number(board), graph.Positions());
+            std::vector<std::pair<BoardCell, BoardCell>> pushes;
+            for (int c = 0; c < DisplacementRules::BoardColumns; ++c)
+                for (int r = 0; r < DisplacementRules::BoardRows; ++r)
+                    for (BoardCell to : {BoardCell{c + 1, r}, BoardCell{c - 1, r}, BoardCell{c, r + 1}, BoardCell{c, r - 1}}) {
+                        DisplacementRules copy = room;
+                        if (copy.Grab({c, r}) && !copy.PushTo(to).empty()) pushes.push_back({{c, r}, to});
+                    }
+            auto steps = graph.Steps(board);
+            const auto order = [](const auto& a, const auto& b) {
+                return std::tie(a.first.col, a.first.row, a.second.col, a.second.row) <
+                       std::tie(b.first.col, b.first.row, b.second.col, b.second.row);
+            };
+            std::sort(steps.begin(), steps.end(), order);
+            std::sort(pushes.begin(), pushes.end(), order);
+            ASSERT_EQ(steps, pushes) << "level " << level << " move " << move;
+            const auto [from, to] = pushes[static_cast<std::size_t>(dice.Next(static_cast<int>(pushes.size())))];
+            room.Grab(from);
+            room.PushTo(to);
+            room.Release();
+        }
+    }
+}
+
+// The hint leads every level from its start to the goal in the fewest
+// steps there are, one push after the other as the mouse makes them.
+TEST(DisplacementRules, TheHintLeadsEveryLevelToTheGoalTheShortestWay) {
+    const int shortest[] = {0, 58, 104, 134};
+    for (int level = 1; level <= 3; ++level) {
+        DisplacementRules room;
+        room.InitLevel(level);
+        int steps = 0;
+        for (Hint hint = room.NextMove(); hint.kind == Hint::Move && steps < 1000; hint = room.NextMove(), ++steps) {
             EXPECT_EQ(room.Judge(), Verdict::Unsolved);
-            const auto [left, entered] = StepBetween(way[i - 1], way[i]);
-            ASSERT_TRUE(room.Grab(left));
-            EXPECT_EQ(room.PushTo(entered), Moved(left, entered));
+            ASSERT_EQ(hint.fields.size(), 2u);
+            const BoardCell from = hint.fields[0].cell, to = hint.fields[1].cell;
+            ASSERT_TRUE(room.Grab(from));
+            EXPECT_EQ(room.PushTo(to), Moved(from, to));
             EXPECT_EQ(room.Release(), Steps{steps::Judge()});
         }
+        EXPECT_EQ(room.NextMove().kind, Hint::Solved);
         EXPECT_EQ(room.Judge(), Verdict::Solved) << "level " << level;
+        EXPECT_EQ(steps, shortest[level]) << "level " << level;
     }
 }
 

@@ -54,7 +54,7 @@ TEST(DuelProperty, APlayerWhoLooksOneAnswerAheadBeatsTheComputer) {
     DuelRules duel(computerDice);
     duel.InitLevel(1);
     for (int move = 0; move < 200 && duel.Judge() == Verdict::Undecided; ++move)
-        duel.Click(At(testing::LookaheadPlayerMove(duel.Board())));
+        duel.Click(At(LookaheadPlayerMove(duel.Board())));
     EXPECT_EQ(duel.Judge(), Verdict::Solved);
 }
 

@@ -189,7 +189,7 @@ private slots:
             play_ = [&] {
                 for (int move = 0; move < 200 && Duel().Judge() == Verdict::Undecided; ++move) {
                     if (move == 6) Shot("midgame");
-                    const BoardCell cell = testing::LookaheadPlayerMove(Duel().Board());
+                    const BoardCell cell = LookaheadPlayerMove(Duel().Board());
                     Click(cell.col, cell.row);
                 }
                 verdict = Duel().Judge();

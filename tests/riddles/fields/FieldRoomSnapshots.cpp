@@ -58,17 +58,16 @@ int main(int argc, char* argv[]) {
     // one from which a tour exists.
     const auto tour = [](TRiddleWin& window) {
         auto& room = dynamic_cast<KnightRules&>(window.Rules());
-        auto search = tarnwick::testing::FindTour(room, 10000);
-        while (search.result != tarnwick::testing::TourSearch::Found) {
+        auto search = FindTour(room, 10000);
+        while (search.result != TourSearch::Found) {
             window.ResetBtnClick();
-            search = tarnwick::testing::FindTour(room, 10000);
+            search = FindTour(room, 10000);
         }
         return search.jumps;
     };
     const auto walk = [](TRiddleWin& window) {
         auto& room = dynamic_cast<WanderingRules&>(window.Rules());
-        const tarnwick::testing::LineWish wish{room.Level() == 3 ? 11 : tarnwick::testing::LineWish::AnyMove};
-        return tarnwick::testing::FindWalk(room, wish, 2000000).value_or(std::vector<BoardCell>{});
+        return FindWalk(room, LevelWish(room), 2000000).clicks;
     };
     for (int language : {1, 0}) {
         rig.State().Language = language;

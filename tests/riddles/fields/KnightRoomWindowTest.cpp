@@ -96,7 +96,7 @@ private slots:
             dice_.values = {0, 0, 1, 3};
             QStringList seen;
             const int result = rig_->Enter(*room_, level, [&] {
-                const auto tour = testing::FindTour(Rules(), 10000);
+                const auto tour = FindTour(Rules(), 10000);
                 for (BoardCell cell : tour.jumps) Click(cell);
                 const int n = KnightRules::BoardSize(level);
                 std::vector<int> expected(static_cast<size_t>(n * n - 1), 9);

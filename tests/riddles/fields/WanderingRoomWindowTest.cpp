@@ -116,9 +116,9 @@ private slots:
         for (int level = 1; level <= 3; ++level) {
             QStringList seen;
             const int result = rig_->Enter(*room_, level, [&] {
-                const auto walk = testing::FindWalk(Rules(), {level == 3 ? 11 : testing::LineWish::AnyMove}, 2000000);
-                if (!walk) return ModalLeft;
-                for (BoardCell cell : *walk) Click(cell);
+                const auto walk = FindWalk(Rules(), LevelWish(Rules()), 2000000);
+                if (walk.result != WalkSearch::Found) return ModalLeft;
+                for (BoardCell cell : walk.clicks) Click(cell);
                 const std::vector<int> cues = rig_->TakeCues();
                 seen << QString("cues %1 %2 %3")
                             .arg(std::count(cues.begin(), cues.end(), 9))

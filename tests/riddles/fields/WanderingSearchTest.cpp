@@ -8,8 +8,6 @@
 namespace tarnwick {
 namespace {
 
-using testing::FindWalk;
-using testing::LineWish;
 
 constexpr long Budget = 2000000;
 
@@ -34,7 +32,11 @@ Verdict Play(int level, const std::vector<BoardCell>& clicks) {
 std::optional<std::vector<BoardCell>> Walk(int level, LineWish wish, long* positions = nullptr) {
     WanderingRules room;
     room.InitLevel(level);
-    return FindWalk(room, wish, Budget, positions);
+    const WalkSearch search = FindWalk(room, wish, Budget);
+    if (positions) *positions = search.positions;
+    EXPECT_NE(search.result, WalkSearch::GaveUp);
+    if (search.result != WalkSearch::Found) return std::nullopt;
+    return search.clicks;
 }
 
 TEST(WanderingSearch, EveryLevelCanBeSolvedUnderItsLineRule) {

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "riddles/sayings/SayingsSolver.h"
 #include "riddles/sayings/SayingsRules.h"
 
 namespace tarnwick {
@@ -16,7 +15,12 @@ const int German = 1;
 
 BoardPoint At(BoardCell cell) { return {cell, 16, 16}; }
 
-using testing::FieldOf;
+// The field showing letter number n; there must be one.
+BoardCell FieldOf(const SayingsRules& room, int n) {
+    const auto field = room.FieldOf(n);
+    EXPECT_TRUE(field) << "no field shows letter " << n;
+    return field.value_or(BoardCell{});
+}
 
 TEST(SayingsRules, ClickingInTheOrderOfTheGridSpellsTheSayingInBothLanguages) {
     const int cells[] = {0, 36, 49, 56};

@@ -17,18 +17,18 @@
 namespace tarnwick {
 namespace {
 
-using testing::Beside;
-using testing::Division;
-using testing::Edge;
-using testing::FromMap;
-using testing::MadeDivisions;
-using testing::MadeWith;
-using testing::Numbered;
+using Edge = SeparationRules::Edge;
+
+std::set<Division> MadeDivisions(int level) {
+    std::set<Division> made;
+    for (const auto& map : MadeMaps(level)) made.insert(FromMap(map));
+    return made;
+}
 
 // Lays the level out afresh and cuts every line between two parts.
 void Cut(SeparationRules& room, int level, const Division& parts) {
     room.InitLevel(level);
-    for (const BoardPoint& click : testing::CutClicks(room.Size(), parts)) room.Click(click);
+    for (const Edge& line : CutLines(room.Size(), parts)) room.Click(Beside(line));
 }
 
 bool Solves(int level, const Division& parts) {

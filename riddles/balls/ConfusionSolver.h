@@ -1,0 +1,56 @@
+#pragma once
+// A short solution of the room of confusion: a best-first search over the
+// knight's jumps its rules accept onto the one empty field. Only a ball a
+// knight's move from the empty field can ever move, so a position is the
+// fields of the red balls and those of the yellow ones, as two bit masks
+// in one number, and a move swaps the empty field with one of the balls
+// the rules let jump onto it. The search weighs the
+// fewest jumps that could still bring every ball home a third above the
+// jumps made: not always the shortest solution, but close to it (the
+// shortest from each level's start) and fast.
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "riddles/balls/ConfusionRules.h"
+#include "riddles/balls/DragSearch.h"
+
+namespace tarnwick {
+
+class ConfusionSolver {
+public:
+    static constexpr int Fields = ConfusionRules::BoardSize * ConfusionRules::BoardSize;
+    using Position = std::uint64_t;
+
+    // The jumps the room's rules accept, and the level's target.
+    explicit ConfusionSolver(const ConfusionRules& room);
+
+    // The drops of a solution from the room's position, first first; none
+    // when the position is solved, or when none was found: there is none,
+    // or the search gave up after `bound` positions (GaveUp).
+    std::vector<DragMove> Solve(const ConfusionRules& room, long bound);
+    long Positions() const { return positions_; }
+    bool GaveUp() const { return gaveUp_; }
+
+    static Position Pack(const std::vector<int>& values);
+
+private:
+    // The fewest jumps that could bring the balls of one colour onto that
+    // colour's target fields: the cheapest pairing of balls and fields
+    // (Hungarian method), each pair costing the knight's distance.
+    int Cost(Position p, int colour) const;
+    // Both colours; a move changes one colour's fields only, so the other
+    // colour's cost is known already.
+    int Estimate(Position p);
+    int KnownCost(std::uint32_t fields, int colour);
+
+    std::array<std::vector<int>, Fields> jumpers_;  // fields whose ball may jump onto a field
+    std::array<std::array<int, Fields>, Fields> distance_{};  // knight's moves between two fields
+    Position target_ = 0;
+    std::array<std::unordered_map<std::uint32_t, int>, 2> costs_;
+    long positions_ = 0;
+    bool gaveUp_ = false;
+};
+
+}  // namespace tarnwick
