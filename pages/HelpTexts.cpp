@@ -98,11 +98,14 @@ const HelpPageContent HelpPages[HelpPageCount + 1] = {
         "gedrückter Maustaste. Experimentiere einfach!",
         "Every riddle is solved with simple mouse clicks. In some you drag balls with the mouse "
         "button held down. Just experiment!"}},
-      {6,
+      {5,
        {"Deine Zeit ist unbegrenzt. Der Knopf mit der Krone stellt das Rätsel auf den Anfang "
         "zurück, so oft Du willst.",
         "Your time is unlimited. The button with the crown puts the riddle back to its start, as "
-        "often as you like."}}}},
+        "often as you like."}},
+      {9,
+       {"Strg+Z: Zug zurück. Strg+Y, Strg+Umschalt+Z: wieder vor. H: nächster Zug.",
+        "Ctrl+Z: a move back. Ctrl+Y, Ctrl+Shift+Z: forward again. H: the next move."}}}},
     {"b1.bmp",
      Riddles,
      {{2,
