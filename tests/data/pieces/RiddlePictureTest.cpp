@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 using namespace piecestest;
@@ -121,32 +122,25 @@ TEST_F(RiddlePicture, WhatARoomAsksToTellApartStaysApartInEveryColourVision)
     EXPECT_NEAR(ciede2000({50, 2.49, -0.001}, {50, -2.49, 0.0011}), 7.2195, 1e-4);
     EXPECT_NEAR(ciede2000({50, 2.5, 0}, {73, 25, -18}), 27.1492, 1e-4);
 
-    enum Part { Whole, OnBand, OffBand };
-    auto ball = [&](int column, Part part = Whole) {
+    // The pixels of an area of the picture that its mask (if any) shows and
+    // that keep(x, y) keeps.
+    auto area = [&](Pixel at, int w, int h, std::optional<Pixel> mask, auto keep) {
         QVector<QPoint> pixels;
-        for (int y = 0; y < BallSize; ++y)
-            for (int x = 0; x < BallSize; ++x) {
-                const bool band = art::onBallBand(x + 0.5, y + 0.5);
-                if (isBlack(pic.pixel(BallMask.x + x, BallMask.y + y)) && (part == Whole || band == (part == OnBand)))
-                    pixels.append(QPoint(Ball(column).x + x, Ball(column).y + y));
-            }
-        return pixels;
-    };
-    auto gem = [&](Pixel at) {
-        QVector<QPoint> pixels;
-        for (int y = 0; y < GemHeight; ++y)
-            for (int x = 0; x < GemWidth; ++x)
-                if (isBlack(pic.pixel(GemMask.x + x, GemMask.y + y)))
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if ((!mask || isBlack(pic.pixel(mask->x + x, mask->y + y))) && keep(x, y))
                     pixels.append(QPoint(at.x + x, at.y + y));
         return pixels;
     };
-    auto field = [](Pixel at) {
-        QVector<QPoint> pixels;
-        for (int y = 0; y < Square; ++y)
-            for (int x = 0; x < Square; ++x)
-                pixels.append(QPoint(at.x + x, at.y + y));
-        return pixels;
+    auto all = [](int, int) { return true; };
+    enum Part { Whole, OnBand, OffBand };
+    auto ball = [&](int column, Part part = Whole) {
+        return area(Ball(column), BallSize, BallSize, BallMask, [part](int x, int y) {
+            return part == Whole || art::onBallBand(x + 0.5, y + 0.5) == (part == OnBand);
+        });
     };
+    auto gem = [&](Pixel at) { return area(at, GemWidth, GemHeight, GemMask, all); };
+    auto field = [&](Pixel at) { return area(at, Square, Square, std::nullopt, all); };
 
     enum Column { Pearl = 0, Purple = 3, Red = 4, Green = 5, Blue = 6, Yellow = 7 };
     ASSERT_EQ(art::BandedBall, int(Green));
