@@ -54,10 +54,10 @@ void ShowHelpTopic(const std::string& file, const std::string& topic) {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(QString::fromStdString(ProgramFolder() + HelpViewerProgram));
     QStringList arguments{QStringLiteral("--listen")};
-    if (const QWidget* game = MainWindow()) {
+    if (const QWidget* game = SceneHost() ? SceneHost()->window() : nullptr) {
         // The viewer keeps clear of the game's tool bar ("Panel1" on top).
         const QRect frame = game->frameGeometry();
-        const QWidget* toolBar = game->findChild<QWidget*>("Panel1", Qt::FindDirectChildrenOnly);
+        const QWidget* toolBar = game->findChild<QWidget*>("Panel1");
         const int toolBarBottom = game->mapToGlobal(QPoint(0, toolBar ? toolBar->height() : 0)).y();
         arguments << QStringLiteral("--game")
                   << QStringLiteral("%1,%2,%3,%4,%5")

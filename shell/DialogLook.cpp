@@ -32,8 +32,8 @@ QLabel* MakeIconPicture(QWidget* parent, int left, int top) {
     auto* picture = new QLabel(parent);
     picture->setGeometry(left, top, 37, 37);
     picture->setAlignment(Qt::AlignCenter);
-    QWidget* main = MainWindow();
-    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : GameIcon();
+    const QWidget* host = SceneHost();
+    const QIcon icon = host && !host->window()->windowIcon().isNull() ? host->window()->windowIcon() : GameIcon();
     picture->setPixmap(icon.pixmap(QSize(32, 32)));
     return picture;
 }

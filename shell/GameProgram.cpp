@@ -34,7 +34,7 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     if (!windows.MakeAll()) return 1;
     TMainForm* mainForm = windows.MainForm;
 
-    mainForm->show();
+    mainForm->ShowWindow();
     QTimer::singleShot(0, mainForm, [mainForm] { mainForm->Activate(); });
     if (started) started(*mainForm);
     return app.exec();

@@ -1,13 +1,18 @@
 #include "shell/Main.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
 
 #include "labyrinth/Scramble.h"
 #include "pages/Intro.h"
 #include "platform/Glyphs.h"
 #include "platform/HelpViewer.h"
 #include "platform/System.h"
+#include "platform/Zoom.h"
 #include "shell/GameWindows.h"
 #include "shell/SaveFolder.h"
 #include "shell/Splasher.h"
@@ -19,6 +24,16 @@
 
 namespace tarnwick {
 
+namespace {
+
+constexpr QSize GameSize(594, 410);
+
+// Whether the desktop lets the game know and choose where its window lies
+// (a Wayland compositor places windows itself and tells no one).
+bool WindowPlaceKnown() { return QGuiApplication::platformName() != QStringLiteral("wayland"); }
+
+}  // namespace
+
 std::string SettingsFileName() { return SettingsFolder() + "mindcrate.ini"; }
 
 TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
@@ -29,17 +44,26 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
       game_(windows.game),
       cues_(cues) {
     setObjectName("TMainForm");
-    setFixedSize(594, 410);
+    setFixedSize(GameSize);
     setWindowIcon(GameIcon());
+    // Full screen shows the game on black.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    GameArea = new QWidget(this);
+    GameArea->setObjectName("GameArea");
+    GameArea->setGeometry(QRect(QPoint(0, 0), GameSize));
     BuildToolBar();
-    box = new LabyrinthBox(this, stage_);
+    box = new LabyrinthBox(GameArea, stage_);
     box->AskToClose = [this] { close(); };
-    SetMainWindow(this);
+    BuildZoomKeys();
+    SetSceneHost(GameArea);
 }
 
 TMainForm::~TMainForm() {
     FormDestroy();
-    SetMainWindow(nullptr);
+    SetSceneHost(nullptr);
 }
 
 bool TMainForm::FormCreate() {
@@ -74,6 +98,12 @@ bool TMainForm::FormCreate() {
         top = centreTop;
     }
     move(left, top);
+
+    // How large the game was shown: a zoom that no longer fits is the
+    // largest that does.
+    WindowedZoom = std::clamp(Settings->ReadInteger(SettingsSection, "zoom", 1), 1,
+                              LargestZoom(this, GameSize, false));
+    FullScreen = Settings->ReadBool(SettingsSection, "fullscreen", false);
 
     // 8-10.
     soundbtn->setChecked(Settings->ReadBool(SettingsSection, "sound", true));
@@ -132,10 +162,81 @@ void TMainForm::Leave() {
     StoreBtnClick();
     if (!Settings) return;
     Settings->WriteBool(SettingsSection, "sound", soundbtn->isChecked());
-    Settings->WriteInteger(SettingsSection, "left", pos().x());
-    Settings->WriteInteger(SettingsSection, "top", pos().y());
+    // Where the window lies when it is not full screen; where the desktop
+    // does not tell, the place it was given before stays.
+    if (WindowPlaceKnown()) {
+        const QPoint place = FullScreen ? normalGeometry().topLeft() : pos();
+        Settings->WriteInteger(SettingsSection, "left", place.x());
+        Settings->WriteInteger(SettingsSection, "top", place.y());
+    }
     Settings->WriteString(SettingsSection, "game", game_.GameFileName);
     Settings->WriteInteger(SettingsSection, "tongue", game_.Language);
+    Settings->WriteInteger(SettingsSection, "zoom", WindowedZoom);
+    Settings->WriteBool(SettingsSection, "fullscreen", FullScreen);
+}
+
+void TMainForm::BuildZoomKeys() {
+    const auto key = [this](QKeySequence sequence, auto action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { ZoomBy(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomBy(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomReset(); });
+    key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+}
+
+void TMainForm::ShowWindow() {
+    if (FullScreen) {
+        FullScreen = false;
+        ToggleFullScreen();
+        return;
+    }
+    ApplyZoom(WindowedZoom);
+    show();
+}
+
+void TMainForm::ApplyZoom(int zoom) {
+    SetGameZoom(zoom);
+    if (FullScreen) return;
+    WindowedZoom = GameZoom();
+    // A window grown past the screen's edge comes back onto it.
+    if (!WindowPlaceKnown() || !isVisible() || !screen()) return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.x(), area.x(), std::max(area.x(), area.right() + 1 - frame.width())),
+         std::clamp(frame.y(), area.y(), std::max(area.y(), area.bottom() + 1 - frame.height())));
+}
+
+void TMainForm::ZoomBy(int steps) {
+    const int largest = LargestZoom(this, GameSize, FullScreen);
+    ApplyZoom(std::clamp(GameZoom() + steps, 1, std::max(largest, GameZoom())));
+}
+
+void TMainForm::ZoomReset() { ApplyZoom(1); }
+
+void TMainForm::ToggleFullScreen() {
+    FullScreen = !FullScreen;
+    if (FullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        SetGameZoom(LargestZoom(this, GameSize, true));
+        showFullScreen();
+        // Where no window manager is there to do it, the game covers the
+        // screen itself.
+        if (WindowPlaceKnown() && screen()) setGeometry(screen()->geometry());
+    } else {
+        showNormal();
+        setFixedSize(GameSize);
+        SetGameZoom(WindowedZoom);
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The game lies in the middle; full screen, black around it.
+    GameArea->move((width() - GameSize.width()) / 2, (height() - GameSize.height()) / 2);
 }
 
 void TMainForm::FormDestroy() { Settings.reset(); }

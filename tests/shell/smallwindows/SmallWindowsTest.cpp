@@ -170,10 +170,9 @@ private slots:
     void theSplashShowsItsPictureAndGoesOnAClick() {
         TSplash splash(State());
         QCOMPARE(splash.size(), QSize(200, 150));
-        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QTimer::singleShot(100, [&] {
             QVERIFY(splash.isVisible());
-            QCOMPARE(splash.pos(), QPoint((ScreenWidth() - 200) / 2, (ScreenHeight() - 150) / 2));
+            QCOMPARE(splash.pos(), QPoint((594 - 200) / 2, (410 - 150) / 2));  // in the main window
             QTest::mouseClick(splash.bm, Qt::RightButton, {}, QPoint(150, 20));
         });
         QElapsedTimer clock;
@@ -240,15 +239,17 @@ private slots:
         tongue_->hide();
     }
 
-    void everyWindowTellsTheDesktopWhichSceneItIs() {
+    // The game's one window names the scene it shows, and where it lies.
+    void theWindowTellsTheDesktopWhichSceneItShows() {
         NameWindowsForTheDesktop(*qApp);
-        auto tongue = std::make_unique<TTongueDlg>(State());
-        tongue->show();
-        QCOMPARE(tongue->windowRole(), QString("TTongueDlg"));
-        tongue->hide();
-        QWidget nameless;
-        nameless.show();
-        QCOMPARE(nameless.windowRole(), QString());
+        QString during;
+        QTimer::singleShot(0, [&] {
+            during = main_->windowRole();
+            tongue_->done(ModalLeft);
+        });
+        tongue_->ShowModal();
+        QCOMPARE(during, QString("TTongueDlg@%1,%2,322,115").arg((594 - 322) / 2).arg((410 - 115) / 2));
+        QCOMPARE(main_->windowRole(), QString("TMainForm"));
     }
 };
 
