@@ -21,7 +21,7 @@ public:
     QLabel* Image1;      // the title picture
     QLabel* progname;
     QLabel* version;
-    QLabel* Image4;      // the game's icon
+    QWidget* Image4;     // the game's icon
     QLabel* Credits;
     QPushButton* TongBtn;
     QPushButton* OKBtn;

@@ -18,7 +18,7 @@ public:
     int ShowModal();
 
     QFrame* Bevel1;
-    QLabel* Image4;          // the game's icon
+    QWidget* Image4;         // the game's icon
     QPushButton* EnglishBtn;
     QPushButton* GermanBtn;
 
