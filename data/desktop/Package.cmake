@@ -1,12 +1,19 @@
 # The Debian package: `cpack -G DEB` in the build folder (scripts/package).
-# Installed under /usr: the game and its help viewer in /usr/bin, the data
-# files in /usr/share/tarnwick, the desktop entry, icons, metainfo and the
-# manual pages where the desktop looks for them.
+# Installed under /usr: the game and its help viewer in /usr/games, the data
+# files in /usr/share/tarnwick, the clip and sound modules in the multiarch
+# library folder's tarnwick folder, the desktop entry, icons, metainfo and
+# manual pages where the desktop looks for them, and the copyright file and
+# changelog in /usr/share/doc/tarnwick. Checked with lintian by the test
+# debian_package (tests/smoke/deb.sh).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnwick)
-set(CPACK_PACKAGE_VENDOR "Tarnwick")
+set(CPACK_PACKAGE_VENDOR "Tarnwick developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Tarnwick <tarnwick@localhost>")
+# The Debian revision of the game's version: 1.3-1 upgrades the 1.3 that was
+# packaged before the package was made the Debian way. It names the newest
+# entry of data/desktop/debian/changelog, which gets a new entry with it.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_PACKAGE_CONTACT "Tarnwick developers <developers@tarnwick.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle adventure: mend the king's chess board")
 set(CPACK_PACKAGE_DESCRIPTION "The king's chess board lies broken in twelve pieces behind the doors of a
 bewitched palace cellar. Shift the corridors, walk to the doors, solve the
