@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 #include "labyrinth/Scramble.h"
@@ -254,6 +255,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activate();
+    // The window keeps its size; a maximise button the desktop puts on it
+    // all the same (Qt's own decoration on Wayland) shows the game as large
+    // as the screen allows: full screen.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized) && !FullScreen) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            if (!FullScreen) ToggleFullScreen();
+        });
+    }
 }
 
 }  // namespace tarnwick
