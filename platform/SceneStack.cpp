@@ -143,6 +143,18 @@ SceneStack::Shown::~Shown() {
     }
 }
 
+bool SceneStack::FocusNextWithin(QWidget* scene, bool next) {
+    QList<QWidget*> controls;
+    for (QWidget* widget = scene->nextInFocusChain(); widget != scene; widget = widget->nextInFocusChain())
+        if (scene->isAncestorOf(widget) && TakesFocus(widget)) controls << widget;
+    if (controls.isEmpty()) return false;
+    const qsizetype at = controls.indexOf(QApplication::focusWidget());
+    const qsizetype count = controls.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    controls[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 QList<QDialog*> SceneStack::Scenes() {
     QList<QDialog*> scenes;
     for (const Entry& entry : stack)

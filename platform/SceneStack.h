@@ -27,6 +27,10 @@ public:
     // What shows a scene in the host: the scene itself, or the caption
     // that carries a dialog scene.
     static QWidget* Outer(QDialog* scene);
+
+    // Tab and Shift+Tab go round the scene's own controls and never leave
+    // it; false when it has none to go to.
+    static bool FocusNextWithin(QWidget* scene, bool next);
 };
 
 }  // namespace tarnwick

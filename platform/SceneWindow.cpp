@@ -61,6 +61,10 @@ void SceneWindow::DrawPictureFile(const QString& path) {
     if (picture.LoadBmp(path)) CopyRect(canvas, 0, 0, picture, 0, 0, canvas.Width(), canvas.Height());
 }
 
+bool SceneWindow::focusNextPrevChild(bool next) { return SceneStack::FocusNextWithin(this, next); }
+
+bool DialogScene::focusNextPrevChild(bool next) { return SceneStack::FocusNextWithin(this, next); }
+
 void SceneWindow::reject() {
     if (closableBySystem_) done(ModalLeft);
 }

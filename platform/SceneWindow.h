@@ -49,6 +49,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     PaintBox* surface_;
@@ -59,6 +60,9 @@ class DialogScene : public QDialog {
     Q_OBJECT
 public:
     DialogScene();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 };
 
 // A text label of a scene: word-wrapped, transparent, in a named font.

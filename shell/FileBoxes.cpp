@@ -255,6 +255,7 @@ void FileWindow::FormActivate() {
 }
 
 void FileWindow::showEvent(QShowEvent* event) {
+    Build();
     DialogScene::showEvent(event);
     FormShow();
 }

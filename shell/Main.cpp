@@ -87,9 +87,16 @@ bool TMainForm::FormCreate() {
     FirstActivation = true;
     box->Busy = false;
 
-    // 7: where the window was; centred on the screen when new, or when the
-    // remembered place would put it off every screen.
-    const int outerWidth = width(), outerHeight = height();
+    // How large the game was shown: a zoom that no longer fits is the
+    // largest that does.
+    WindowedZoom = std::clamp(Settings->ReadInteger(SettingsSection, "zoom", 1), 1,
+                              LargestZoom(this, GameSize, false));
+    FullScreen = Settings->ReadBool(SettingsSection, "fullscreen", false);
+
+    // 7: where the window was, in the screen's pixels as at zoom 1; centred
+    // on the screen when new, or when the remembered place would put it off
+    // every screen.
+    const int outerWidth = width() * WindowedZoom, outerHeight = height() * WindowedZoom;
     const int centreLeft = ScreenWidth() / 2 - outerWidth / 2;
     const int centreTop = ScreenHeight() / 2 - outerHeight / 2;
     int left = Settings->ReadInteger(SettingsSection, "left", centreLeft);
@@ -98,13 +105,8 @@ bool TMainForm::FormCreate() {
         left = centreLeft;
         top = centreTop;
     }
-    move(left, top);
-
-    // How large the game was shown: a zoom that no longer fits is the
-    // largest that does.
-    WindowedZoom = std::clamp(Settings->ReadInteger(SettingsSection, "zoom", 1), 1,
-                              LargestZoom(this, GameSize, false));
-    FullScreen = Settings->ReadBool(SettingsSection, "fullscreen", false);
+    WindowedPlace = QPoint(left, top);
+    move(WindowedPlace);
 
     // 8-10.
     soundbtn->setChecked(Settings->ReadBool(SettingsSection, "sound", true));
@@ -166,7 +168,7 @@ void TMainForm::Leave() {
     // Where the window lies when it is not full screen; where the desktop
     // does not tell, the place it was given before stays.
     if (WindowPlaceKnown()) {
-        const QPoint place = FullScreen ? normalGeometry().topLeft() : pos();
+        const QPoint place = FullScreen ? WindowedPlace : pos() * GameZoom();
         Settings->WriteInteger(SettingsSection, "left", place.x());
         Settings->WriteInteger(SettingsSection, "top", place.y());
     }
@@ -199,11 +201,19 @@ void TMainForm::ShowWindow() {
 }
 
 void TMainForm::ApplyZoom(int zoom) {
+    const QPoint place = pos() * GameZoom();
     SetGameZoom(zoom);
     if (FullScreen) return;
     WindowedZoom = GameZoom();
-    // A window grown past the screen's edge comes back onto it.
-    if (!WindowPlaceKnown() || !isVisible() || !screen()) return;
+    PlaceAt(place);
+}
+
+void TMainForm::PlaceAt(QPoint screenPlace) {
+    if (!WindowPlaceKnown()) return;
+    // The window's corner stays where it was on the screen; a window grown
+    // past the screen's edge comes back onto it.
+    move(screenPlace / GameZoom());
+    if (!screen()) return;
     const QRect area = screen()->availableGeometry();
     const QRect frame = frameGeometry();
     move(std::clamp(frame.x(), area.x(), std::max(area.x(), area.right() + 1 - frame.width())),
@@ -220,6 +230,7 @@ void TMainForm::ZoomReset() { ApplyZoom(1); }
 void TMainForm::ToggleFullScreen() {
     FullScreen = !FullScreen;
     if (FullScreen) {
+        WindowedPlace = pos() * GameZoom();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         SetGameZoom(LargestZoom(this, GameSize, true));
@@ -231,6 +242,7 @@ void TMainForm::ToggleFullScreen() {
         showNormal();
         setFixedSize(GameSize);
         SetGameZoom(WindowedZoom);
+        PlaceAt(WindowedPlace);
     }
 }
 

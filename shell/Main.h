@@ -71,7 +71,8 @@ public:
 
     bool FirstActivation = true;
     bool FullScreen = false;
-    int WindowedZoom = 1;  // the zoom the window has when not full screen
+    int WindowedZoom = 1;   // the zoom the window has when not full screen
+    QPoint WindowedPlace;   // its corner then, in the screen's pixels at zoom 1
 
     std::unique_ptr<IniFile> Settings;
     std::string HelpFile;      // the help file the help buttons open
@@ -85,6 +86,7 @@ private:
     void BuildToolBar();
     void BuildZoomKeys();
     void ApplyZoom(int zoom);
+    void PlaceAt(QPoint screenPlace);
     // A saved game in play in place of the one being played: its labyrinth
     // and doors, fresh places for its pieces.
     void PlaySavedGame(const SavedGame& saved);

@@ -4,6 +4,7 @@
 // decide. For the riddle rooms: entering runs a room's entry sequence, the
 // message window answering the entry and rules messages; what the player
 // does inside is a function of the test.
+#include <QCoreApplication>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -23,6 +24,8 @@ namespace tarnwick::testing {
 inline void Show(GameWindows& windows) {
     windows.MainForm->FirstActivation = false;
     windows.MainForm->show();
+    windows.MainForm->activateWindow();
+    QCoreApplication::processEvents();
 }
 
 class WindowsRig {
