@@ -25,9 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what Qt loads at
-# run time as plug-ins is named here: the X11 platform plug-in (libqt6gui6),
-# the sound and clip back ends (libqt6multimedia6), and the game's fonts.
+# run time as plug-ins is named here: the X11 platform plug-in (libqt6gui6)
+# and the Wayland one (qt6-wayland), the sound and clip back ends
+# (libqt6multimedia6), and the game's fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6 (>= 6.4), libqt6multimedia6 (>= 6.4), fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6gui6 (>= 6.4), qt6-wayland (>= 6.4), libqt6multimedia6 (>= 6.4), fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins")
 include(CPack)

@@ -41,11 +41,10 @@ int TRiddleWin::ShowModal(int level) {
     stage_.Say(rules_->EntryMessage());
     rules_->InitLevel(level);
     ShowSolved(false);
-    HelpBtn->setFocus();
     return RunModal(this);
 }
 
-void TRiddleWin::FormShow() { CentreOverMainWindow(); }
+void TRiddleWin::FormShow() { HelpBtn->setFocus(); }
 
 void TRiddleWin::Activate() {
     Title->setText(stage_.Text(rules_->RoomName()));

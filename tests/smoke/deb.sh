@@ -15,7 +15,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > "$work/cpa
 deb="$(ls "$work"/package/tarnwick_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for needed in libqt6gui6 libqt6multimedia6 libqt6widgets6 libavformat fonts-liberation; do
+for needed in libqt6gui6 qt6-wayland libqt6multimedia6 libqt6widgets6 libavformat fonts-liberation; do
   grep -q "$needed" <<< "$depends" || { echo "the package does not depend on $needed"; exit 1; }
 done
 
