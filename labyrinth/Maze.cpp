@@ -3,7 +3,7 @@
 namespace tarnwick {
 
 TMazeWin::TMazeWin(const Stage& stage)
-    : TextScene(stage, "TMazeWin", false, "b4.bmp",
+    : TextScene(stage, "TMazeWin", "b4.bmp",
                 {{40, 68, 321, 69, 19, false,
                   {"Gratulation! Es ist Dir gelungen, die verwunschenen Gänge im Keller des "
                    "Palastes wieder in Ordnung zu bringen.",

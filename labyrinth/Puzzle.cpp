@@ -21,14 +21,13 @@ bool Inside(int x, int y, const StoneRect& r, int dx = 0, int dy = 0) {
 }  // namespace
 
 TPuzzleWin::TPuzzleWin(Stage& stage, const RiddleWindowTable& riddles)
-    : SceneWindow(RoomW, RoomH, false), stage_(stage), game_(stage.game), riddles_(riddles) {
+    : SceneWindow(RoomW, RoomH), stage_(stage), game_(stage.game), riddles_(riddles) {
     setObjectName("TPuzzleWin");
     surface()->OnPaint = [this] { Paint(); };
     surface()->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { Mousedown(x, y); };
 }
 
 bool TPuzzleWin::FormCreate() {
-    CentreOverMainWindow();
     // Only checked now; decoded the first time a room is drawn.
     return LoadStartPicture(game_, RoomPicture, "b1.bmp", Width, Height, Decoding::AtFirstUse);
 }
@@ -40,7 +39,7 @@ void TPuzzleWin::ShowModal(int room) {
     RunModal(this);
 }
 
-void TPuzzleWin::FormShow() { CentreOverMainWindow(); }
+void TPuzzleWin::FormShow() {}
 
 void TPuzzleWin::showEvent(QShowEvent* event) {
     FormShow();

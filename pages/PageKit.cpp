@@ -45,7 +45,7 @@ void PageLabel::paintEvent(QPaintEvent*) {
 }
 
 PageWindow::PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint)
-    : SceneWindow(400, 300, false), stage_(stage), pageCount_(pageCount), okHint_(okHint) {
+    : SceneWindow(400, 300), stage_(stage), pageCount_(pageCount), okHint_(okHint) {
     setObjectName(name);
     SetClosableBySystem(false);
     surface()->OnPaint = [this] { Paint(); };
@@ -71,17 +71,14 @@ PageLabel* PageWindow::AddLabel(const QString& name, int left, int top, int widt
     return label;
 }
 
-bool PageWindow::FormCreate() {
-    CentreOverMainWindow();
-    return true;
-}
+bool PageWindow::FormCreate() { return true; }
 
 int PageWindow::ShowModal() {
     Activate();
     return RunModal(this);
 }
 
-void PageWindow::FormShow() { CentreOverMainWindow(); }
+void PageWindow::FormShow() {}
 
 void PageWindow::showEvent(QShowEvent* event) {
     FormShow();

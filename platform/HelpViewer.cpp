@@ -1,12 +1,14 @@
 #include "platform/HelpViewer.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QProcess>
 #include <QWidget>
 
 #include "platform/SceneWindow.h"
 #include "platform/System.h"
+#include "platform/Zoom.h"
 
 namespace tarnwick {
 
@@ -54,18 +56,23 @@ void ShowHelpTopic(const std::string& file, const std::string& topic) {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(QString::fromStdString(ProgramFolder() + HelpViewerProgram));
     QStringList arguments{QStringLiteral("--listen")};
-    if (const QWidget* game = MainWindow()) {
-        // The viewer keeps clear of the game's tool bar ("Panel1" on top).
+    // Where the desktop lets the game know where it lies, the viewer opens
+    // beside it, clear of the game's tool bar ("Panel1" on top); a Wayland
+    // compositor places the viewer itself. The viewer counts in the
+    // desktop's own pixels, without the game's zoom.
+    const QWidget* game = SceneHost() ? SceneHost()->window() : nullptr;
+    if (game && QGuiApplication::platformName() != QStringLiteral("wayland")) {
         const QRect frame = game->frameGeometry();
-        const QWidget* toolBar = game->findChild<QWidget*>("Panel1", Qt::FindDirectChildrenOnly);
-        const int toolBarBottom = game->mapToGlobal(QPoint(0, toolBar ? toolBar->height() : 0)).y();
+        const QWidget* toolBar = game->findChild<QWidget*>("Panel1");
+        const int toolBarBottom = toolBar ? toolBar->mapToGlobal(QPoint(0, toolBar->height())).y() : frame.y();
+        const int zoom = GameZoom();
         arguments << QStringLiteral("--game")
                   << QStringLiteral("%1,%2,%3,%4,%5")
-                         .arg(frame.x())
-                         .arg(frame.y())
-                         .arg(frame.width())
-                         .arg(frame.height())
-                         .arg(toolBarBottom);
+                         .arg(frame.x() * zoom)
+                         .arg(frame.y() * zoom)
+                         .arg(frame.width() * zoom)
+                         .arg(frame.height() * zoom)
+                         .arg(toolBarBottom * zoom);
     }
     arguments << QString::fromStdString(file) << QString::fromStdString(topic);
     process->setArguments(arguments);

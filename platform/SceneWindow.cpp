@@ -1,52 +1,57 @@
 #include "platform/SceneWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QWindow>
-
-#include "platform/System.h"
-#include <QIcon>
+#include <QPointer>
 
 #include "platform/Glyphs.h"
+#include "platform/SceneStack.h"
 
 namespace tarnwick {
 
 namespace {
-QWidget* mainWindow = nullptr;
+
+QPointer<QWidget> sceneHost;
 ModalScript modalScript;
+
+// A scene is a child of the host, hidden until it is run; without a host,
+// a window of its own with the given flags.
+void MakeScene(QDialog* scene, Qt::WindowFlags alone) {
+    scene->setParent(sceneHost, sceneHost ? Qt::WindowFlags(Qt::Widget) : alone);
+    scene->setModal(true);
+    scene->hide();
+}
+
 }  // namespace
 
-void SetMainWindow(QWidget* window) { mainWindow = window; }
-QWidget* MainWindow() { return mainWindow; }
+void SetSceneHost(QWidget* host) { sceneHost = host; }
+QWidget* SceneHost() { return sceneHost; }
 void SetModalScript(ModalScript script) { modalScript = std::move(script); }
 
-int RunModal(QDialog* window) {
-    // A window opened from another modal window belongs over that one, also
-    // when the window manager keeps the other one on top.
-    QWidget* over = QApplication::activeModalWidget();
-    if (over && over != window) {
-        window->winId();
-        if (window->windowHandle() && over->windowHandle())
-            window->windowHandle()->setTransientParent(over->windowHandle());
+int RunModal(QDialog* scene) {
+    int result = 0;
+    if (modalScript) {
+        result = modalScript(scene);
+    } else if (scene->isWindow()) {
+        result = scene->exec();  // no host: a window of its own
+    } else {
+        SceneStack::Shown shown(scene);
+        result = scene->exec();
     }
-    const int result = modalScript ? modalScript(window) : window->exec();
     return result == ModalDone ? ModalDone : ModalLeft;
 }
 
-SceneWindow::SceneWindow(int width, int height, bool staysOnTop)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint |
-                              (staysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())) {
+QList<QDialog*> OpenScenes() { return SceneStack::Scenes(); }
+
+SceneWindow::SceneWindow(int width, int height) {
+    MakeScene(this, Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(width, height);
-    setModal(true);
+    // The scene itself takes the keys when none of its buttons does.
+    setFocusPolicy(Qt::StrongFocus);
     surface_ = new PaintBox(this, 0, 0, width, height);
 }
 
-void SceneWindow::CentreOverMainWindow() {
-    if (!mainWindow) return;
-    const QRect outer = mainWindow->frameGeometry();
-    const int clientHeight = mainWindow->height();
-    move(outer.x() + (outer.width() - width()) / 2,
-         outer.y() + outer.height() - (clientHeight + height()) / 2);
+DialogScene::DialogScene() {
+    MakeScene(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 void SceneWindow::DrawPictureFile(const QString& path) {
@@ -56,10 +61,9 @@ void SceneWindow::DrawPictureFile(const QString& path) {
     if (picture.LoadBmp(path)) CopyRect(canvas, 0, 0, picture, 0, 0, canvas.Width(), canvas.Height());
 }
 
-void CentreOnScreen(QWidget* window) {
-    const QSize outer = window->frameGeometry().size();
-    window->move((ScreenWidth() - outer.width()) / 2, (ScreenHeight() - outer.height()) / 2);
-}
+bool SceneWindow::focusNextPrevChild(bool next) { return SceneStack::FocusNextWithin(this, next); }
+
+bool DialogScene::focusNextPrevChild(bool next) { return SceneStack::FocusNextWithin(this, next); }
 
 void SceneWindow::reject() {
     if (closableBySystem_) done(ModalLeft);

@@ -1,12 +1,19 @@
 #pragma once
-// A borderless scene window shown modally over the main window: its whole
-// client area is a PaintBox, labels and buttons lie on top. The modal
-// result is 1 (done, solved, yes) or 2 (left, cancelled, no).
+// The game's scenes: parts of the main window shown modally over what lies
+// under it. Every scene lies in the scene host (the main window's game
+// area) and is centred there when it is shown; while it is up, nothing under
+// it takes any input and the keyboard stays inside it; scenes stack, a
+// message over a riddle room over a door room. Where the desktop places and
+// stacks its windows plays no part. The modal result is 1 (done, solved,
+// yes) or 2 (left, cancelled, no).
+//
+// A SceneWindow is borderless: its whole area is a PaintBox, labels and
+// buttons lie on top. A DialogScene draws a caption with its title and a
+// close box above itself, as the game's dialogs have always had one.
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <functional>
 
 #include "platform/PaintBox.h"
@@ -16,22 +23,25 @@ namespace tarnwick {
 constexpr int ModalDone = 1;
 constexpr int ModalLeft = 2;
 
+// The widget every scene made afterwards lies in; null: scenes are windows
+// of their own (a test of one scene).
+void SetSceneHost(QWidget* host);
+QWidget* SceneHost();
+
 class SceneWindow : public QDialog {
     Q_OBJECT
 public:
-    SceneWindow(int width, int height, bool staysOnTop);
+    SceneWindow(int width, int height);
 
     PaintBox* surface() const { return surface_; }
     // Ends the modal loop with the given result.
     void Finish(int result) { done(result); }
-    // Whether the system's close command (Escape, the window manager) may
-    // end the window with result 2; some scenes end only through a button.
+    // Whether Escape may end the scene with result 2; some scenes end only
+    // through a button.
     void SetClosableBySystem(bool closable) { closableBySystem_ = closable; }
 
-    // Places the window over the middle of the main window's client area.
-    void CentreOverMainWindow();
-    // Fills the window's picture with the top-left of a picture file, read
-    // afresh every time; a file that cannot be read leaves the window black.
+    // Fills the scene's picture with the top-left of a picture file, read
+    // afresh every time; a file that cannot be read leaves the scene black.
     void DrawPictureFile(const QString& path);
 
 public slots:
@@ -39,14 +49,21 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     PaintBox* surface_;
     bool closableBySystem_ = true;
 };
 
-// Places a window, frame and all, in the middle of the primary screen.
-void CentreOnScreen(QWidget* window);
+class DialogScene : public QDialog {
+    Q_OBJECT
+public:
+    DialogScene();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+};
 
 // A text label of a scene: word-wrapped, transparent, in a named font.
 QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height,
@@ -58,14 +75,13 @@ QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int 
                              const QString& glyph);
 QFont GameFont(const char* family, int pixelHeight, bool bold = false);
 
-// Runs a window modally and returns its result, 1 or 2 (never 0). Tests
+// Runs a scene modally and returns its result, 1 or 2 (never 0). Tests
 // replace the modal loop with a script of their own.
-int RunModal(QDialog* window);
+int RunModal(QDialog* scene);
 using ModalScript = std::function<int(QDialog*)>;
 void SetModalScript(ModalScript script);  // empty: the real modal loop
 
-// The main window, over which every scene centres itself.
-void SetMainWindow(QWidget* window);
-QWidget* MainWindow();
+// The scenes up now, bottom first.
+QList<QDialog*> OpenScenes();
 
 }  // namespace tarnwick

@@ -28,13 +28,30 @@ void SetParchmentLook(QWidget* window) {
     window->setFont(GameFont("Liberation Sans", 13));
 }
 
-QLabel* MakeIconPicture(QWidget* parent, int left, int top) {
-    auto* picture = new QLabel(parent);
+namespace {
+
+class IconPicture : public QWidget {
+public:
+    IconPicture(QWidget* parent, QIcon icon) : QWidget(parent), icon_(std::move(icon)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QSize size(32, 32);
+        icon_.paint(&painter, QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+    }
+
+private:
+    QIcon icon_;
+};
+
+}  // namespace
+
+QWidget* MakeIconPicture(QWidget* parent, int left, int top) {
+    const QWidget* host = SceneHost();
+    const QIcon icon = host && !host->window()->windowIcon().isNull() ? host->window()->windowIcon() : GameIcon();
+    auto* picture = new IconPicture(parent, icon);
     picture->setGeometry(left, top, 37, 37);
-    picture->setAlignment(Qt::AlignCenter);
-    QWidget* main = MainWindow();
-    const QIcon icon = main && !main->windowIcon().isNull() ? main->windowIcon() : GameIcon();
-    picture->setPixmap(icon.pixmap(QSize(32, 32)));
     return picture;
 }
 

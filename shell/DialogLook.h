@@ -7,8 +7,9 @@ namespace tarnwick {
 
 // The small dialogs of the game wear parchment and dark wood.
 void SetParchmentLook(QWidget* window);
-// The main window's icon in a 37 x 37 picture at (left, top).
-QLabel* MakeIconPicture(QWidget* parent, int left, int top);
+// The main window's icon, 32 x 32 in the middle of a 37 x 37 picture at
+// (left, top), drawn at each paint for the scale the game has then.
+QWidget* MakeIconPicture(QWidget* parent, int left, int top);
 // A little air between a button's glyph and its caption.
 void SpaceGlyphFromCaption(QPushButton* button);
 

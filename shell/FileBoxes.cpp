@@ -172,12 +172,9 @@ void FileBoxes::DriveActivated(int index) {
 }
 
 FileWindow::FileWindow(const Game& game, const char* name, const BiText& title, const QRect& fileList)
-    : QDialog(MainWindow()), game_(game), title_(title), fileList_(fileList) {
+    : game_(game), title_(title), fileList_(fileList) {
     setObjectName(name);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(329, 276);
-    setModal(true);
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
@@ -255,7 +252,12 @@ void FileWindow::FormActivate() {
     Label2->setText(Text({"Verzeichnisse:", "Directories:"}));
     Label3->setText(Text({"Laufwerke:", "Drives:"}));
     CancelBtn->setText(Text({"Abbruch", "Escape"}));
-    CentreOnScreen(this);
+}
+
+void FileWindow::showEvent(QShowEvent* event) {
+    Build();
+    DialogScene::showEvent(event);
+    FormShow();
 }
 
 void FileWindow::FileListBoxDblClick() { done(ModalDone); }

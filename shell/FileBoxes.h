@@ -4,7 +4,7 @@
 // list, the directory list drives the file list, which shows only the game's
 // ".htk" files), captions over them and OK and cancel under them.
 #include <QComboBox>
-#include <QDialog>
+#include "platform/SceneWindow.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -51,12 +51,12 @@ private:
     QString directory_;
 };
 
-// A fixed-size dialog with a caption in the system's small dialog font: the
-// lists in a group box, OK (the default, result 1) and cancel (result 2)
-// under it. It opens in the middle of the screen it is on. Its controls
+// A fixed-size dialog scene with a caption, in the system's small dialog
+// font: the lists in a group box, OK (the default, result 1) and cancel
+// (result 2) under it. Its controls
 // are made when it is first activated: the text field, the fonts and the
 // icons they need cost more than the whole rest of start-up.
-class FileWindow : public QDialog {
+class FileWindow : public DialogScene {
     Q_OBJECT
 public:
     // Opens in the given folder; returns the modal result, 1 OK or 2
@@ -80,11 +80,15 @@ public:
 
     // Reads the folder again and puts the captions in the current language.
     virtual void FormActivate();
+    // The window on show: the keyboard goes to its first control.
+    virtual void FormShow() {}
     void FileListBoxDblClick();
 
 protected:
     // The file list lies at fileList in the group, its caption over it.
     FileWindow(const Game& game, const char* name, const BiText& title, const QRect& fileList);
+
+    void showEvent(QShowEvent* event) override;
 
     // Makes the controls the first time they are needed.
     void Build();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Clock.h"
+#include "platform/DisplayCheck.h"
 #include "platform/FocusFrameStyle.h"
 #include "platform/LazyCuePlayer.h"
 #include "platform/Random.h"
@@ -15,9 +16,23 @@
 
 namespace tarnwick {
 
+namespace {
+
+const BiText NoDisplay{
+    "Tarnwick: Es gibt keinen Bildschirm, auf dem das Spiel erscheinen kann: weder ein Wayland-Compositor "
+    "(WAYLAND_DISPLAY) noch ein X-Server (DISPLAY) ist erreichbar.",
+    "Tarnwick: there is no display to show the game on: neither a Wayland compositor (WAYLAND_DISPLAY) "
+    "nor an X server (DISPLAY) can be reached."};
+
+}  // namespace
+
 int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& started) {
     UseWholeScaleFactors();
+    // Said in the player's language, as far as the settings tell it.
+    const int language = IniFile(SettingsFileName()).ReadInteger(SettingsSection, "tongue", -1);
+    SayWhenNoDisplay(Tr(NoDisplay, language));
     QApplication app(argc, argv);
+    DisplayFound();
     app.setApplicationName("Tarnwick");
     app.setDesktopFileName("org.tarnwick.Tarnwick");  // its menu entry and icon
     NameWindowsForTheDesktop(app);
@@ -34,7 +49,7 @@ int RunTarnwick(int argc, char* argv[], const std::function<void(TMainForm&)>& s
     if (!windows.MakeAll()) return 1;
     TMainForm* mainForm = windows.MainForm;
 
-    mainForm->show();
+    mainForm->ShowWindow();
     QTimer::singleShot(0, mainForm, [mainForm] { mainForm->Activate(); });
     if (started) started(*mainForm);
     return app.exec();

@@ -43,13 +43,8 @@ const BiText CreditLines{
 
 }  // namespace
 
-TInfoDialog::TInfoDialog(GameWindows& windows)
-    : QDialog(MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                Qt::MSWindowsFixedSizeDialogHint),
-      windows_(windows),
-      stage_(windows.stage) {
+TInfoDialog::TInfoDialog(GameWindows& windows) : windows_(windows), stage_(windows.stage) {
     setObjectName("TInfoDialog");
-    setModal(true);
     setFixedSize(309, 354);
     SetParchmentLook(this);
 
@@ -108,9 +103,8 @@ void TInfoDialog::TongBtnClick() {
 }
 
 void TInfoDialog::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
     OKBtn->setFocus();
-    QDialog::showEvent(event);
+    DialogScene::showEvent(event);
 }
 
 }  // namespace tarnwick

@@ -1,7 +1,7 @@
 #pragma once
 // The about window: who made the game, its version, and a way to the
 // language window.
-#include <QDialog>
+#include "platform/SceneWindow.h"
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,7 +11,7 @@ namespace tarnwick {
 
 class GameWindows;
 
-class TInfoDialog : public QDialog {
+class TInfoDialog : public DialogScene {
     Q_OBJECT
 public:
     explicit TInfoDialog(GameWindows& windows);
@@ -21,7 +21,7 @@ public:
     QLabel* Image1;      // the title picture
     QLabel* progname;
     QLabel* version;
-    QLabel* Image4;      // the game's icon
+    QWidget* Image4;     // the game's icon
     QLabel* Credits;
     QPushButton* TongBtn;
     QPushButton* OKBtn;

@@ -18,7 +18,8 @@ void TLoadDlg::FormActivate() {
     FileWindow::FormActivate();
     const QFileInfo current(QString::fromStdString(game_.GameFileName));
     if (current.absolutePath() == Directory()) SelectFile(current.fileName());
-    OKBtn->setFocus();
 }
+
+void TLoadDlg::FormShow() { OKBtn->setFocus(); }
 
 }  // namespace tarnwick

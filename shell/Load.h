@@ -15,6 +15,7 @@ public:
 
     // Picks the current game when it lies in the folder shown.
     void FormActivate() override;
+    void FormShow() override;
 };
 
 }  // namespace tarnwick

@@ -1,13 +1,19 @@
 #include "shell/Main.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <algorithm>
 
 #include "labyrinth/Scramble.h"
 #include "pages/Intro.h"
 #include "platform/Glyphs.h"
 #include "platform/HelpViewer.h"
 #include "platform/System.h"
+#include "platform/Zoom.h"
 #include "shell/GameWindows.h"
 #include "shell/SaveFolder.h"
 #include "shell/Splasher.h"
@@ -19,6 +25,16 @@
 
 namespace tarnwick {
 
+namespace {
+
+constexpr QSize GameSize(594, 410);
+
+// Whether the desktop lets the game know and choose where its window lies
+// (a Wayland compositor places windows itself and tells no one).
+bool WindowPlaceKnown() { return QGuiApplication::platformName() != QStringLiteral("wayland"); }
+
+}  // namespace
+
 std::string SettingsFileName() { return SettingsFolder() + "mindcrate.ini"; }
 
 TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
@@ -29,17 +45,26 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
       game_(windows.game),
       cues_(cues) {
     setObjectName("TMainForm");
-    setFixedSize(594, 410);
+    setFixedSize(GameSize);
     setWindowIcon(GameIcon());
+    // Full screen shows the game on black.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    GameArea = new QWidget(this);
+    GameArea->setObjectName("GameArea");
+    GameArea->setGeometry(QRect(QPoint(0, 0), GameSize));
     BuildToolBar();
-    box = new LabyrinthBox(this, stage_);
+    box = new LabyrinthBox(GameArea, stage_);
     box->AskToClose = [this] { close(); };
-    SetMainWindow(this);
+    BuildZoomKeys();
+    SetSceneHost(GameArea);
 }
 
 TMainForm::~TMainForm() {
     FormDestroy();
-    SetMainWindow(nullptr);
+    SetSceneHost(nullptr);
 }
 
 bool TMainForm::FormCreate() {
@@ -62,9 +87,16 @@ bool TMainForm::FormCreate() {
     FirstActivation = true;
     box->Busy = false;
 
-    // 7: where the window was; centred on the screen when new, or when the
-    // remembered place would put it off every screen.
-    const int outerWidth = width(), outerHeight = height();
+    // How large the game was shown: a zoom that no longer fits is the
+    // largest that does.
+    WindowedZoom = std::clamp(Settings->ReadInteger(SettingsSection, "zoom", 1), 1,
+                              LargestZoom(this, GameSize, false));
+    FullScreen = Settings->ReadBool(SettingsSection, "fullscreen", false);
+
+    // 7: where the window was, in the screen's pixels as at zoom 1; centred
+    // on the screen when new, or when the remembered place would put it off
+    // every screen.
+    const int outerWidth = width() * WindowedZoom, outerHeight = height() * WindowedZoom;
     const int centreLeft = ScreenWidth() / 2 - outerWidth / 2;
     const int centreTop = ScreenHeight() / 2 - outerHeight / 2;
     int left = Settings->ReadInteger(SettingsSection, "left", centreLeft);
@@ -73,7 +105,8 @@ bool TMainForm::FormCreate() {
         left = centreLeft;
         top = centreTop;
     }
-    move(left, top);
+    WindowedPlace = QPoint(left, top);
+    move(WindowedPlace);
 
     // 8-10.
     soundbtn->setChecked(Settings->ReadBool(SettingsSection, "sound", true));
@@ -132,10 +165,91 @@ void TMainForm::Leave() {
     StoreBtnClick();
     if (!Settings) return;
     Settings->WriteBool(SettingsSection, "sound", soundbtn->isChecked());
-    Settings->WriteInteger(SettingsSection, "left", pos().x());
-    Settings->WriteInteger(SettingsSection, "top", pos().y());
+    // Where the window lies when it is not full screen; where the desktop
+    // does not tell, the place it was given before stays.
+    if (WindowPlaceKnown()) {
+        const QPoint place = FullScreen ? WindowedPlace : pos() * GameZoom();
+        Settings->WriteInteger(SettingsSection, "left", place.x());
+        Settings->WriteInteger(SettingsSection, "top", place.y());
+    }
     Settings->WriteString(SettingsSection, "game", game_.GameFileName);
     Settings->WriteInteger(SettingsSection, "tongue", game_.Language);
+    Settings->WriteInteger(SettingsSection, "zoom", WindowedZoom);
+    Settings->WriteBool(SettingsSection, "fullscreen", FullScreen);
+}
+
+void TMainForm::BuildZoomKeys() {
+    const auto key = [this](QKeySequence sequence, auto action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { ZoomBy(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomBy(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomReset(); });
+    key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+}
+
+void TMainForm::ShowWindow() {
+    if (FullScreen) {
+        FullScreen = false;
+        ToggleFullScreen();
+        return;
+    }
+    ApplyZoom(WindowedZoom);
+    show();
+}
+
+void TMainForm::ApplyZoom(int zoom) {
+    const QPoint place = pos() * GameZoom();
+    SetGameZoom(zoom);
+    if (FullScreen) return;
+    WindowedZoom = GameZoom();
+    PlaceAt(place);
+}
+
+void TMainForm::PlaceAt(QPoint screenPlace) {
+    if (!WindowPlaceKnown()) return;
+    // The window's corner stays where it was on the screen; a window grown
+    // past the screen's edge comes back onto it.
+    move(screenPlace / GameZoom());
+    if (!screen()) return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.x(), area.x(), std::max(area.x(), area.right() + 1 - frame.width())),
+         std::clamp(frame.y(), area.y(), std::max(area.y(), area.bottom() + 1 - frame.height())));
+}
+
+void TMainForm::ZoomBy(int steps) {
+    const int largest = LargestZoom(this, GameSize, FullScreen);
+    ApplyZoom(std::clamp(GameZoom() + steps, 1, std::max(largest, GameZoom())));
+}
+
+void TMainForm::ZoomReset() { ApplyZoom(1); }
+
+void TMainForm::ToggleFullScreen() {
+    FullScreen = !FullScreen;
+    if (FullScreen) {
+        WindowedPlace = pos() * GameZoom();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        SetGameZoom(LargestZoom(this, GameSize, true));
+        showFullScreen();
+        // Where no window manager is there to do it, the game covers the
+        // screen itself.
+        if (WindowPlaceKnown() && screen()) setGeometry(screen()->geometry());
+    } else {
+        showNormal();
+        setFixedSize(GameSize);
+        SetGameZoom(WindowedZoom);
+        PlaceAt(WindowedPlace);
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The game lies in the middle; full screen, black around it.
+    GameArea->move((width() - GameSize.width()) / 2, (height() - GameSize.height()) / 2);
 }
 
 void TMainForm::FormDestroy() { Settings.reset(); }
@@ -153,6 +267,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activate();
+    // The window keeps its size; a maximise button the desktop puts on it
+    // all the same (Qt's own decoration on Wayland) shows the game as large
+    // as the screen allows: full screen.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized) && !FullScreen) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            if (!FullScreen) ToggleFullScreen();
+        });
+    }
 }
 
 }  // namespace tarnwick

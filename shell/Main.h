@@ -1,6 +1,7 @@
 #pragma once
-// The main window: the tool bar over the labyrinth, the game's life cycle,
-// its settings and the pictures every other window borrows.
+// The main window, the game's only window: its game area holds the tool bar
+// over the labyrinth and every scene shown over them; the game's life
+// cycle, its settings, the zoom and full screen.
 #include <QToolButton>
 #include <QWidget>
 #include <memory>
@@ -32,6 +33,16 @@ public:
     void Leave();
     void FormDestroy();
 
+    // Shows the window as it was left: windowed or full screen.
+    void ShowWindow();
+    // The zoom by whole numbers, from 1 to the largest that fits the
+    // screen: Ctrl+Plus (or Ctrl+=), Ctrl+Minus, Ctrl+0 back to 1.
+    void ZoomBy(int steps);
+    void ZoomReset();
+    // F11: the largest zoom that fits the whole screen, the game centred on
+    // black, and back.
+    void ToggleFullScreen();
+
     // Tool bar.
     void SetHints();
     void RestartBtnClick();
@@ -44,6 +55,7 @@ public:
     void infobuttonClick();
     void FennickBtnClick();
 
+    QWidget* GameArea = nullptr;  // 594 x 410: the tool bar, the labyrinth, the scenes
     QWidget* Panel1 = nullptr;
     QToolButton* RestartBtn = nullptr;
     QToolButton* LoadBtn = nullptr;
@@ -58,6 +70,9 @@ public:
     LabyrinthBox* box = nullptr;
 
     bool FirstActivation = true;
+    bool FullScreen = false;
+    int WindowedZoom = 1;   // the zoom the window has when not full screen
+    QPoint WindowedPlace;   // its corner then, in the screen's pixels at zoom 1
 
     std::unique_ptr<IniFile> Settings;
     std::string HelpFile;      // the help file the help buttons open
@@ -65,9 +80,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildToolBar();
+    void BuildZoomKeys();
+    void ApplyZoom(int zoom);
+    void PlaceAt(QPoint screenPlace);
     // A saved game in play in place of the one being played: its labyrinth
     // and doors, fresh places for its pieces.
     void PlaySavedGame(const SavedGame& saved);

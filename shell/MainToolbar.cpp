@@ -29,7 +29,7 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, int left, int width, 
 }  // namespace
 
 void TMainForm::BuildToolBar() {
-    Panel1 = new QWidget(this);
+    Panel1 = new QWidget(GameArea);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, 0, 594, 33);
     Panel1->setAutoFillBackground(true);

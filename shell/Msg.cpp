@@ -6,11 +6,10 @@
 
 namespace tarnwick {
 
-TMessDlg::TMessDlg(const Stage& stage) : SceneWindow(250, 125, true), stage_(stage) {
+TMessDlg::TMessDlg(const Stage& stage) : SceneWindow(250, 125), stage_(stage) {
     setObjectName("TMessDlg");
     Mess = MakeSceneLabel(this, 24, 20, 201, 93, "Times New Roman", 16, Qt::black);
     surface()->OnPaint = [this] { FormPaint(); };
-    CentreOverMainWindow();
 }
 
 void TMessDlg::ShowModal(const QString& text) {
@@ -20,11 +19,6 @@ void TMessDlg::ShowModal(const QString& text) {
 
 void TMessDlg::FormPaint() {
     CopyRect(surface()->canvas, 0, 0, stage_.pictures.MessagePicture, 0, 0, 250, 125);
-}
-
-void TMessDlg::showEvent(QShowEvent* event) {
-    CentreOverMainWindow();
-    SceneWindow::showEvent(event);
 }
 
 void TMessDlg::mousePressEvent(QMouseEvent*) { Finish(ModalDone); }

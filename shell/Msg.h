@@ -16,7 +16,6 @@ public:
 
 protected:
     void FormPaint();
-    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -22,7 +22,8 @@ void TSaveAsDlg::FormActivate() {
     Label4->setText(Text({"Dateiname:", "Filename:"}));
     FileEdit->setText(QFileInfo(QString::fromStdString(game_.GameFileName)).fileName());
     FileEdit->selectAll();
-    FileEdit->setFocus();
 }
+
+void TSaveAsDlg::FormShow() { FileEdit->setFocus(); }
 
 }  // namespace tarnwick

@@ -17,6 +17,7 @@ public:
 
     // Fills in the current game's name, ready to be typed over.
     void FormActivate() override;
+    void FormShow() override;
 
 protected:
     void AddControls() override;

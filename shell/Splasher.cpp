@@ -3,7 +3,7 @@
 
 namespace tarnwick {
 
-TSplash::TSplash(const Game& game) : SceneWindow(200, 150, false), game_(game) {
+TSplash::TSplash(const Game& game) : SceneWindow(200, 150), game_(game) {
     setObjectName("TSplash");
     bm = surface();
     bm->canvas.Create(200, 150, qRgb(0x1e, 0x15, 0x0e));
@@ -37,7 +37,6 @@ void TSplash::Click() {
 void TSplash::showEvent(QShowEvent* event) {
     if (!Timer1->isActive()) Timer1->start(int(TickMs - made_.elapsed() % TickMs));
     Activate();
-    CentreOnScreen(this);
     SceneWindow::showEvent(event);
 }
 

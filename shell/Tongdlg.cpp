@@ -5,12 +5,8 @@
 
 namespace tarnwick {
 
-TTongueDlg::TTongueDlg(Game& game)
-    : QDialog(MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                Qt::MSWindowsFixedSizeDialogHint),
-      game_(game) {
+TTongueDlg::TTongueDlg(Game& game) : game_(game) {
     setObjectName("TTongueDlg");
-    setModal(true);
     setFixedSize(320, 91);
     SetParchmentLook(this);
 
@@ -46,9 +42,5 @@ void TTongueDlg::GermanBtnClick() {
     done(ModalDone);
 }
 
-void TTongueDlg::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
-    QDialog::showEvent(event);
-}
 
 }  // namespace tarnwick

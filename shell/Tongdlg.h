@@ -1,6 +1,6 @@
 #pragma once
 // The language window: English or German for every text of the game.
-#include <QDialog>
+#include "platform/SceneWindow.h"
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +9,7 @@
 
 namespace tarnwick {
 
-class TTongueDlg : public QDialog {
+class TTongueDlg : public DialogScene {
     Q_OBJECT
 public:
     explicit TTongueDlg(Game& game);
@@ -18,15 +18,12 @@ public:
     int ShowModal();
 
     QFrame* Bevel1;
-    QLabel* Image4;          // the game's icon
+    QWidget* Image4;         // the game's icon
     QPushButton* EnglishBtn;
     QPushButton* GermanBtn;
 
     void EnglishBtnClick();
     void GermanBtnClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-Tyesnodlg::Tyesnodlg(const Stage& stage) : SceneWindow(250, 125, true), stage_(stage) {
+Tyesnodlg::Tyesnodlg(const Stage& stage) : SceneWindow(250, 125), stage_(stage) {
     setObjectName("Tyesnodlg");
     Mess = MakeSceneLabel(this, 20, 20, 209, 61, "Times New Roman", 16, Qt::black);
     YesBtn = new QPushButton(this);
@@ -16,7 +16,6 @@ Tyesnodlg::Tyesnodlg(const Stage& stage) : SceneWindow(250, 125, true), stage_(s
     connect(YesBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
     connect(NoBtn, &QPushButton::clicked, this, [this] { Finish(ModalLeft); });
     surface()->OnPaint = [this] { FormPaint(); };
-    CentreOverMainWindow();
 }
 
 int Tyesnodlg::ShowModal(const QString& question) {
@@ -35,7 +34,6 @@ void Tyesnodlg::FormPaint() {
 }
 
 void Tyesnodlg::showEvent(QShowEvent* event) {
-    CentreOverMainWindow();
     SceneWindow::showEvent(event);
     YesBtn->setFocus();
 }

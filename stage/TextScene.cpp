@@ -4,9 +4,8 @@
 
 namespace tarnwick {
 
-TextScene::TextScene(const Stage& stage, const char* name, bool staysOnTop, const char* picture,
-                     std::vector<Line> lines)
-    : SceneWindow(400, 300, staysOnTop), stage_(stage), picture_(picture), lines_(std::move(lines)) {
+TextScene::TextScene(const Stage& stage, const char* name, const char* picture, std::vector<Line> lines)
+    : SceneWindow(400, 300), stage_(stage), picture_(picture), lines_(std::move(lines)) {
     setObjectName(name);
     SetClosableBySystem(false);
     for (const Line& line : lines_) {
@@ -21,7 +20,6 @@ TextScene::TextScene(const Stage& stage, const char* name, bool staysOnTop, cons
 }
 
 void TextScene::FormShow() {
-    CentreOverMainWindow();
     for (std::size_t n = 0; n < lines_.size(); ++n) Lines[n]->setText(stage_.Text(lines_[n].text));
     OKBtn->setToolTip(stage_.Text(texts::LeaveHint));
     OKBtn->setFocus();

@@ -31,8 +31,7 @@ public:
     QPushButton* OKBtn;
 
 protected:
-    TextScene(const Stage& stage, const char* name, bool staysOnTop, const char* picture,
-              std::vector<Line> lines);
+    TextScene(const Stage& stage, const char* name, const char* picture, std::vector<Line> lines);
     void showEvent(QShowEvent* event) override;
 
 private:

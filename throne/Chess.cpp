@@ -66,7 +66,6 @@ void TChessWin::showEvent(QShowEvent* event) {
 }
 
 void TChessWin::FormShow() {
-    CentreOverMainWindow();
     SetHints();
 
     // A piece still in hand from the last visit waits at its old place for

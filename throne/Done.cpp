@@ -3,7 +3,7 @@
 namespace tarnwick {
 
 TDoneWin::TDoneWin(const Stage& stage)
-    : TextScene(stage, "TDoneWin", true, "b4.bmp",
+    : TextScene(stage, "TDoneWin", "b4.bmp",
                 {{8, 20, 385, 49, 19, false,
                   {"Phantastisch, du hast es geschafft, dem König sein über alles "
                    "geliebtes Schachspiel zurückzubringen.",

@@ -1,6 +1,6 @@
 #pragma once
-// The end of the mission: the king has his chess board back. Shown over the
-// throne room, which stays on top: so does this.
+// The end of the mission: the king has his chess board back, shown over the
+// throne room.
 #include "stage/TextScene.h"
 
 namespace tarnwick {

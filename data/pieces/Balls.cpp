@@ -1,5 +1,6 @@
 #include "Balls.h"
 
+#include "BallBand.h"
 #include "data/kit/Blend.h"
 
 #include <algorithm>
@@ -10,8 +11,8 @@ namespace art {
 
 namespace {
 
-constexpr double Centre = 14.0;
-constexpr double Radius = 13.2;
+constexpr double Centre = BallCentre;
+constexpr double Radius = BallRadius;
 
 struct Vec {
     double x, y, z;
@@ -29,6 +30,7 @@ double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 const Vec TorchDir = normalised({-0.45, -0.65, 0.62});
 const Vec HalfWay = normalised({TorchDir.x, TorchDir.y, TorchDir.z + 1.0});
 const kit::Rgb TorchLight = {1.06, 0.97, 0.84};
+const kit::Rgb BandColour = kit::rgb(252, 248, 236);  // ivory, lit like the glass around it
 
 // Light reaching one point of the sphere seen from the front.
 kit::Rgb shadePoint(kit::Rgb body, double px, double py)
@@ -69,9 +71,9 @@ kit::Rgb ballColour(int kind)
         kit::rgb(18, 196, 204),   // turquoise
         kit::rgb(176, 52, 200),   // purple
         kit::rgb(210, 16, 50),    // red
-        kit::rgb(40, 176, 52),    // green
+        kit::rgb(41, 113, 2),     // green, deep enough to stay apart from yellow
         kit::rgb(48, 92, 240),    // blue
-        kit::rgb(246, 224, 40),   // yellow
+        kit::rgb(254, 254, 0),    // yellow, a clear lemon
     };
     return colours[std::size_t(std::clamp(kind, 0, BallKinds - 1))];
 }
@@ -79,6 +81,7 @@ kit::Rgb ballColour(int kind)
 void paintBall(QImage &img, int left, int top, int kind)
 {
     const kit::Rgb body = ballColour(kind);
+    const bool banded = kind == BandedBall;
     const kit::Rgb floorColour = body * 0.16 + kit::rgb(10, 8, 6);  // never black inside the ball
     for (int y = 0; y < BallSize; ++y) {
         for (int x = 0; x < BallSize; ++x) {
@@ -94,7 +97,7 @@ void paintBall(QImage &img, int left, int top, int kind)
                     const double dx = px - Centre, dy = py - Centre;
                     if (dx * dx + dy * dy > Radius * Radius)
                         continue;
-                    sum = sum + shadePoint(body, px, py);
+                    sum = sum + shadePoint(banded && onBallBand(px, py) ? BandColour : body, px, py);
                     ++samples;
                 }
             }

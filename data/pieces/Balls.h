@@ -1,5 +1,6 @@
 #pragma once
-// The eight torch-lit glass balls of the riddle rooms and their shared mask.
+// The eight torch-lit glass balls of the riddle rooms and their shared mask;
+// the green one wears a pale band (BallBand.h).
 #include "data/kit/Rgb.h"
 
 #include <QImage>

@@ -19,8 +19,9 @@ struct PlacedTile {
 };
 
 const PlacedTile BoardSquares[] = {
-    // ivory marble: the white square, and the light field under black letters
-    {IvoryMarble, {kit::rgb(236, 226, 204), kit::rgb(176, 160, 140), Grain::Marble, 3, 0.8}},
+    // ivory marble: the white square, and the light field under black letters;
+    // pale enough that the white square is found among sandstone by any eye
+    {IvoryMarble, {kit::rgb(247, 241, 226), kit::rgb(176, 160, 140), Grain::Marble, 3, 0.8}},
     // ebony: the dark field under white letters, the empty field of the knights
     {Ebony, {kit::rgb(46, 34, 28), kit::rgb(24, 17, 14), Grain::Wood, 5, 1.2}},
     // rose marble: the red start fields, first field of the duel
@@ -33,7 +34,8 @@ const PlacedTile BoardSquares[] = {
     {PaleSandstone, {kit::rgb(160, 128, 88), kit::rgb(116, 90, 58), Grain::Stone, 15, 1.0}},
     {DarkWalnut, {kit::rgb(132, 90, 56), kit::rgb(88, 56, 32), Grain::Wood, 17, 1.1}},
     // ochre: the yellow start fields, deep enough for a yellow ball to stand out
-    {Ochre, {kit::rgb(146, 96, 30), kit::rgb(94, 58, 16), Grain::Marble, 19, 1.0}},
+    // and for the rose fields to be told from them by any eye
+    {Ochre, {kit::rgb(138, 88, 22), kit::rgb(90, 54, 14), Grain::Marble, 19, 1.0}},
     // spare squares, kept in the same families
     {SpareStone, {kit::rgb(150, 120, 84), kit::rgb(110, 84, 56), Grain::Stone, 21, 1.0}},
     {SpareGreenMarble, {kit::rgb(120, 140, 110), kit::rgb(70, 90, 64), Grain::Marble, 23, 1.0}},

@@ -9,7 +9,7 @@ constexpr int ButtonSize = 26;
 }  // namespace
 
 TRiddleFrame::TRiddleFrame(Stage& stage, int width, int height, const FrameButtons& buttons)
-    : SceneWindow(width, height, true), stage_(stage), canvas_(*surface()) {
+    : SceneWindow(width, height), stage_(stage), canvas_(*surface()) {
     const auto button = [this, &buttons](int left, const QString& glyph) {
         return MakeGlyphButton(this, left, buttons.top, ButtonSize, ButtonSize, glyph);
     };

@@ -46,11 +46,10 @@ int TRiddleWin::ShowModal(int level) {
     rules_->InitLevel(level);
     ShowSolved(false);
     history_.Start(*rules_, false);
-    HelpBtn->setFocus();
     return RunModal(this);
 }
 
-void TRiddleWin::FormShow() { CentreOverMainWindow(); }
+void TRiddleWin::FormShow() { HelpBtn->setFocus(); }
 
 void TRiddleWin::Activate() {
     Title->setText(stage_.Text(rules_->RoomName()));

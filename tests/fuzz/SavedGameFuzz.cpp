@@ -55,19 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // An accepted record survives the game state and a save unchanged.
     const auto bytes = EncodeSavedGame(*loaded);
     Check(std::memcmp(bytes.data(), data, SavedGameSize) == 0, "encoding gives the bytes back");
-    LabyrinthState state;
-    int reserved = 0;
-    bool doors[14] = {};
-    ApplyRecord(*loaded, state, reserved, doors);
+    GameInPlay play;
+    ApplyRecord(*loaded, play);
+    const LabyrinthState& state = play;
     for (int r = 0; r < GridRows; ++r)
         for (int c = 0; c < GridCols; ++c)
             Check(state.Grid[r][c] >= 0 && state.Grid[r][c] < TileKindCount, "every tile is one the game draws");
     Check(state.PlayerCol >= 0 && state.PlayerCol < GridCols && state.PlayerRow >= 0 &&
               state.PlayerRow < GridRows,
           "the player stands on the grid");
-    const auto again = EncodeSavedGame(RecordFromState(state, reserved, doors));
+    const auto again = EncodeSavedGame(RecordFromState(play));
     Check(again == bytes, "the game state gives the record back");
-    Check(WriteSavedGameFile(ScratchFile(), RecordFromState(state, reserved, doors)), "saving works");
+    Check(WriteSavedGameFile(ScratchFile(), RecordFromState(play)), "saving works");
     const auto reread = ReadSavedGameFile(ScratchFile());
     Check(reread && EncodeSavedGame(*reread) == bytes, "a saved game loads back the same");
     return 0;

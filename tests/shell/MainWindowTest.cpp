@@ -18,7 +18,7 @@
 #include "shell/Msg.h"
 #include "state/SavedGame.h"
 #include "shell/Yesno.h"
-#include "support/GameRig.h"
+#include "support/WindowsRig.h"
 
 using namespace tarnwick;
 namespace fs = std::filesystem;
@@ -38,6 +38,7 @@ private:
         windows_ = std::make_unique<GameWindows>(rig_.clock, rig_.dice, rig_.cues);
         if (!windows_->MakeAll()) return false;
         main_ = windows_->MainForm;
+        testing::Show(*windows_);
         return true;
     }
 

@@ -4,15 +4,18 @@
 // riddle at entry and solved; the throne room at entry, carrying a piece
 // and with the board laid; the finale), then every room on every level in
 // German, and the small windows. The game's dice are seeded, so two runs
-// draw the same pictures, at the scale factor given in QT_SCALE_FACTOR.
-//   scene_snapshots OUTPUT_FOLDER
+// draw the same pictures, at the scale factor given in QT_SCALE_FACTOR
+// times the zoom given (1 when none is).
+//   scene_snapshots OUTPUT_FOLDER [ZOOM]
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 
 #include "labyrinth/Corridors.h"
 #include "labyrinth/Maze.h"
 #include "platform/FocusFrameStyle.h"
 #include "platform/WholeScale.h"
+#include "platform/Zoom.h"
 #include "shell/GameWindows.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
@@ -31,6 +34,9 @@ QString out;
 int shot = 0;
 
 void Snap(QWidget* window, const QString& name) {
+    // The mouse rests on the labyrinth, which does not light up under it.
+    if (QWidget* host = SceneHost()) QCursor::setPos(host->mapToGlobal(QPoint(300, 300)));
+    QApplication::processEvents();
     window->grab().save(QString("%1/%2_%3.png").arg(out).arg(++shot, 3, 10, QChar('0')).arg(name));
 }
 
@@ -78,6 +84,7 @@ int main(int argc, char* argv[]) {
     SeededRandom dice(2026);
     GameWindows windows(rig.clock, dice, rig.cues);
     if (!windows.MakeAll()) return 1;
+    SetGameZoom(argc > 2 ? QString(argv[2]).toInt() : 1);
     Game& game = windows.game;
     TMainForm& main = *windows.MainForm;
     game.Language = 0;

@@ -14,7 +14,9 @@
 #include "shell/Main.h"
 #include "shell/Msg.h"
 #include "state/Texts.h"
+#include "platform/Zoom.h"
 #include "support/GameRig.h"
+#include "support/WindowsRig.h"
 #include "support/WholeGame.h"
 #include "throne/Chess.h"
 #include "throne/Done.h"
@@ -94,6 +96,15 @@ private slots:
         windows_ = std::make_unique<GameWindows>(rig_.clock, dice_, rig_.cues);
         QVERIFY(windows_->MakeAll());
         windows_->MainForm->soundbtn->setChecked(true);
+        // The game played at the size the test command asks for: a zoom,
+        // or full screen.
+        solve::Show(*windows_);
+        const QByteArray size = qgetenv("TARNWICK_TEST_SIZE");
+        if (size == "full") {
+            windows_->MainForm->ToggleFullScreen();
+        } else if (!size.isEmpty()) {
+            SetGameZoom(size.toInt());
+        }
         SetModalScript([this](QDialog* window) {
             if (window == windows_->MessDlg) {
                 messages_ << windows_->MessDlg->Mess->text();

@@ -2,12 +2,16 @@
 //   screen_probe grab FILE.png            the whole screen into a file
 //   screen_probe colours FILE x y w h     distinct colours in a rectangle
 //   screen_probe diff A B x y w h         pixels that differ in a rectangle
+//   screen_probe locate FILE RRGGBB W     "x y" of the first run of W pixels of
+//                                         one colour (the game's tool bar)
+//   screen_probe pixel FILE x y           the colour there, as RRGGBB
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char* argv[]) {
@@ -37,6 +41,30 @@ int main(int argc, char* argv[]) {
         std::printf("%lld\n", differ);
         return 0;
     }
-    std::fprintf(stderr, "usage: screen_probe grab FILE | colours FILE x y w h | diff A B x y w h\n");
+    if (argc == 5 && std::strcmp(argv[1], "locate") == 0) {
+        const QImage image(argv[2]);
+        const QRgb colour = 0xff000000u | std::strtoul(argv[3], nullptr, 16);
+        const int width = atoi(argv[4]);
+        for (int y = 0; y < image.height(); ++y) {
+            int run = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                run = image.pixel(x, y) == colour ? run + 1 : 0;
+                if (run == width) {
+                    std::printf("%d %d\n", x - width + 1, y);
+                    return 0;
+                }
+            }
+        }
+        return 1;
+    }
+    if (argc == 5 && std::strcmp(argv[1], "pixel") == 0) {
+        const QImage image(argv[2]);
+        const int x = atoi(argv[3]), y = atoi(argv[4]);
+        if (!image.valid(x, y)) return 1;
+        std::printf("%06x\n", image.pixel(x, y) & 0xffffffu);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: screen_probe grab FILE | colours FILE x y w h | diff A B x y w h |\n"
+                         "       locate FILE RRGGBB W | pixel FILE x y\n");
     return 1;
 }

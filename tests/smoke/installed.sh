@@ -1,8 +1,8 @@
 #!/bin/bash
 # Starts an installed game (its program given by path, its data folder
 # beside it as installed) from an unrelated folder under Xvfb, as a user who
-# cannot write the installed files, and checks that it finds its data,
-# shows its rules, and saves into the user's data folder.
+# cannot write the installed files, and checks that it finds its data and
+# its sound module, shows its rules, and saves into the user's data folder.
 #   installed.sh PROGRAM
 set -euo pipefail
 game="$(readlink -f "$1")"
@@ -22,12 +22,12 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=":$(cat "$work/display")"
 for _ in $(seq 50); do xdpyinfo -display "$display" > /dev/null 2>&1 && break; sleep 0.1; done
 
-# A player's own folders: settings with the language chosen and the window
-# at a known place, and an empty data folder.
+# A player's own folders: settings with the language chosen, the window at
+# a known place and the sound on, and an empty data folder.
 home="$work/home"
 mkdir -p "$home/config" "$home/elsewhere" "$home/runtime"
 chmod 700 "$home/runtime"
-printf '[Tarnwick]\ntongue=0\nleft=100\ntop=80\nsound=0\n' > "$home/config/mindcrate.ini"
+printf '[Tarnwick]\ntongue=0\nleft=100\ntop=80\nsound=1\n' > "$home/config/mindcrate.ini"
 
 # Not the owner of the installed files: root plays as nobody, anyone else
 # finds the data folder write-protected.
@@ -64,6 +64,14 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 97 + 368 + 12)) $((Y + 55 + 268 + 12)) click 1
 sleep 0.5
+# The left arrow of row 2 (the labyrinth lies 33 pixels under the client
+# area's top): the shift's sound loads the sound module from the installed
+# module folder.
+xdotool mousemove $((X + 27)) $((Y + 33 + 2 * 54 + 27)) click 1
+sleep 1
+prefix="$(dirname "$(dirname "$game")")"
+grep -q " $prefix/.*/tarnwick_sound\.so\$" "/proc/$game_pid/maps" || {
+  echo "the sound module was not loaded from $prefix"; cat "$work/game.log"; exit 1; }
 # The save button, then Return in the save window: the game lands in the
 # user's data folder.
 xdotool mousemove $((X + 52 + 12)) $((Y + 4 + 12)) click 1

@@ -39,9 +39,10 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "no game window"; cat "$work/game.log"; exit 1; }
-# The splash sits in the middle of the screen; a click sends it away.
+# The splash sits in the middle of the game's window; a click sends it away.
 sleep 0.5
-xdotool mousemove 512 384 click 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 297)) $((Y + 205)) click 1
 sleep 0.5
 
 # Without a window manager the client area sits where the settings put it;

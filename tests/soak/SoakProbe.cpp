@@ -2,6 +2,9 @@
 //
 //   soak_probe windows        one line per visible top-level window, top last:
 //                             id x y width height pid role class name
+//                             and, while a scene is up in the game's window
+//                             (its role "NAME@x,y,w,h"), one more line for
+//                             that scene, with the window's id
 //   soak_probe ping ID MS     exit 0 when the client of window ID answers a
 //                             _NET_WM_PING within MS milliseconds, 1 if not
 //   soak_probe close ID       asks window ID to close, as a window manager's
@@ -65,11 +68,19 @@ int ListWindows(Display* display) {
         XWindowAttributes a;
         if (!XGetWindowAttributes(display, children[i], &a) || a.map_state != IsViewable) continue;
         if (a.width < 8 || a.height < 8) continue;  // tool tips' shadows and the like
-        std::printf("%lu %d %d %d %d %ld %s %s %s\n", children[i], a.x, a.y, a.width, a.height,
-                    CardinalProperty(display, children[i], "_NET_WM_PID"),
-                    TextProperty(display, children[i], "WM_WINDOW_ROLE").c_str(),
-                    TextProperty(display, children[i], "WM_CLASS").c_str(),
-                    TextProperty(display, children[i], "WM_NAME").c_str());
+        const long pid = CardinalProperty(display, children[i], "_NET_WM_PID");
+        const std::string role = TextProperty(display, children[i], "WM_WINDOW_ROLE");
+        const std::string cls = TextProperty(display, children[i], "WM_CLASS");
+        const std::string name = TextProperty(display, children[i], "WM_NAME");
+        const std::size_t at = role.find('@');
+        int sx = 0, sy = 0, sw = 0, sh = 0;
+        const bool scene = at != std::string::npos &&
+                           std::sscanf(role.c_str() + at + 1, "%d,%d,%d,%d", &sx, &sy, &sw, &sh) == 4;
+        std::printf("%lu %d %d %d %d %ld %s %s %s\n", children[i], a.x, a.y, a.width, a.height, pid,
+                    scene ? "TMainForm" : role.c_str(), cls.c_str(), name.c_str());
+        if (scene)
+            std::printf("%lu %d %d %d %d %ld %s %s %s\n", children[i], a.x + sx, a.y + sy, sw, sh, pid,
+                        role.substr(0, at).c_str(), cls.c_str(), name.c_str());
     }
     if (children) XFree(children);
     return 0;

@@ -472,7 +472,11 @@ class Soak:
                     if door and name == "TRiddle%dWin" % door:
                         self.rooms_opened[door] += 1
             words, label = self.player.next_input(role, target["w"], target["h"])
-            if words == ["@close"]:
+            if words == ["@close"] and target["id"] == main and role != "TMainForm":
+                # A scene inside the game's window: its caption's close box
+                # or, where it has none, the Escape a player would press.
+                display.send(["key", "Escape"])
+            elif words == ["@close"]:
                 display.close_window(target["id"])
             else:
                 display.send(self.to_screen(words, target))

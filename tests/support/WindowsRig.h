@@ -4,6 +4,7 @@
 // decide. For the riddle rooms: entering runs a room's entry sequence, the
 // message window answering the entry and rules messages; what the player
 // does inside is a function of the test.
+#include <QCoreApplication>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -11,15 +12,28 @@
 #include "platform/SceneWindow.h"
 #include "riddles/frame/RiddleWin.h"
 #include "shell/GameWindows.h"
+#include "shell/Main.h"
 #include "shell/Msg.h"
 #include "state/Game.h"
 #include "support/GameRig.h"
 
 namespace tarnwick::testing {
 
+// The main window up, as the program has it when play begins (the scenes
+// lie in it), without the questions of the first start.
+inline void Show(GameWindows& windows) {
+    windows.MainForm->FirstActivation = false;
+    windows.MainForm->show();
+    windows.MainForm->activateWindow();
+    QCoreApplication::processEvents();
+}
+
 class WindowsRig {
 public:
-    WindowsRig() : windows(game.clock, game.dice, game.cues) { ready_ = windows.MakeAll(); }
+    WindowsRig() : windows(game.clock, game.dice, game.cues) {
+        ready_ = windows.MakeAll();
+        if (ready_) Show(windows);
+    }
     ~WindowsRig() {
         if (scripted_) SetModalScript({});
     }

@@ -1,8 +1,11 @@
 #include "ColourChecks.h"
+#include "data/pieces/BallBand.h"
+#include "riddles/frame/RiddlePictureLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 using namespace piecestest;
@@ -101,6 +104,78 @@ TEST_F(RiddlePicture, TheDuelsGemsAreToldApartOnBothOfItsFields)
                 << "gem at " << top << ", outline " << p.x() << "," << p.y();
         }
     }
+}
+
+// Every pair of balls, gems and fields that a room asks the player to tell
+// apart, seen with normal colour vision and with each of the three
+// dichromacies. A ball or gem is measured inside its mask, a field over its
+// whole square, by the mean of the light it sends (what the eye takes in
+// from a little way off); the two must lie 20 apart in CIEDE2000. Where the
+// named colours cannot get that far, the green ball's band parts them: on
+// the band the two balls must lie 20 apart, and the band 20 apart from the
+// rest of its ball.
+TEST_F(RiddlePicture, WhatARoomAsksToTellApartStaysApartInEveryColourVision)
+{
+    using namespace riddle_art;
+    // Published pairs of Sharma, Wu and Dalal keep the measure honest.
+    EXPECT_NEAR(ciede2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}), 2.0425, 1e-4);
+    EXPECT_NEAR(ciede2000({50, 2.49, -0.001}, {50, -2.49, 0.0011}), 7.2195, 1e-4);
+    EXPECT_NEAR(ciede2000({50, 2.5, 0}, {73, 25, -18}), 27.1492, 1e-4);
+
+    // The pixels of an area of the picture that its mask (if any) shows and
+    // that keep(x, y) keeps.
+    auto area = [&](Pixel at, int w, int h, std::optional<Pixel> mask, auto keep) {
+        QVector<QPoint> pixels;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if ((!mask || isBlack(pic.pixel(mask->x + x, mask->y + y))) && keep(x, y))
+                    pixels.append(QPoint(at.x + x, at.y + y));
+        return pixels;
+    };
+    auto all = [](int, int) { return true; };
+    enum Part { Whole, OnBand, OffBand };
+    auto ball = [&](int column, Part part = Whole) {
+        return area(Ball(column), BallSize, BallSize, BallMask, [part](int x, int y) {
+            return part == Whole || art::onBallBand(x + 0.5, y + 0.5) == (part == OnBand);
+        });
+    };
+    auto gem = [&](Pixel at) { return area(at, GemWidth, GemHeight, GemMask, all); };
+    auto field = [&](Pixel at) { return area(at, Square, Square, std::nullopt, all); };
+
+    enum Column { Pearl = 0, Purple = 3, Red = 4, Green = 5, Blue = 6, Yellow = 7 };
+    ASSERT_EQ(art::BandedBall, int(Green));
+    const QVector<QPoint> band = ball(Green, OnBand), restOfBandedBall = ball(Green, OffBand);
+    ASSERT_GE(band.size(), 60) << "the band is too thin to be seen";
+
+    struct Apart {
+        const char *what;
+        QVector<QPoint> a, b;  // b is the band where the band parts them
+        bool byBand = false;
+    };
+    const Apart pairs[] = {
+        {"room 1, red and blue balls", ball(Red), ball(Blue)},
+        {"rooms 4, 5 and 11, green and yellow balls", ball(Green), ball(Yellow)},
+        {"rooms 5 and 9, red and yellow balls", ball(Red), ball(Yellow)},
+        {"room 5, red and green balls", ball(Red, OnBand), band, true},
+        {"room 12, pearl and purple balls", ball(Pearl), ball(Purple)},
+        {"rooms 7 and 8, the chancellor's gem and the turquoise one", gem(RedGem), gem(TurquoiseGem)},
+        {"room 9, the red and the yellow start fields", field(RoseMarble), field(Ochre)},
+        {"room 9, the red start fields and the empty one", field(RoseMarble), field(Ebony)},
+        {"room 9, the yellow start fields and the empty one", field(Ochre), field(Ebony)},
+        {"room 8, the white square and the light one", field(IvoryMarble), field(Sandstone)},
+        {"room 8, the white square and the dark one", field(IvoryMarble), field(DarkWalnut)},
+        {"room 5, a corridor and the wall", field(Corridor), field(Sandstone)},
+        {"room 5, a corridor and the wall's other square", field(Corridor), field(PaleSandstone)},
+    };
+    for (const Apart &p : pairs)
+        for (Vision v : Visions) {
+            SCOPED_TRACE(std::string(p.what) + ", " + visionName(v));
+            EXPECT_GE(ciede2000(meanSeen(pic, p.a, v), meanSeen(pic, p.b, v)), 20.0);
+            if (p.byBand) {
+                EXPECT_GE(ciede2000(meanSeen(pic, band, v), meanSeen(pic, restOfBandedBall, v)), 20.0)
+                    << "the band fades into its ball";
+            }
+        }
 }
 
 TEST_F(RiddlePicture, SquaresCarryWhatIsDrawnOnThem)
