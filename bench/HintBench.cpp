@@ -4,9 +4,11 @@
 // walk), and along the hint's own way from the entry, with a random move
 // now and then. Reports per room the median and the worst over all its
 // positions, and the worst position's level and what the hint answered.
+//   hint_bench [WALKS [ROOM]]   (12 walks a level, every room)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -50,10 +52,12 @@ int main(int argc, char** argv) {
     // Walks per level (the duel's hint weighs every answer to every move:
     // fewer of its walks are timed).
     const int walks = argc > 1 ? std::atoi(argv[1]) : 12;
+    const int only = argc > 2 ? std::atoi(argv[2]) : 0;  // one room, or every room
     const int language = 0;
     std::printf("Hints from reachable positions (%d walks a level, each of its positions timed):\n", walks);
     std::printf("  %-5s %9s %12s %12s   %s\n", "room", "positions", "median ms", "worst ms", "worst at");
     for (int roomNumber = 1; roomNumber <= 12; ++roomNumber) {
+        if (only != 0 && roomNumber != only) continue;
         std::vector<Sample> samples;
         SeededRandom dice(static_cast<std::uint64_t>(roomNumber));
         for (int level = 1; level <= 3; ++level) {

@@ -51,7 +51,7 @@ RoomParts MakeRoomParts(Stage& stage, int room) {
         return MakeRoom<BallBoardView>(std::make_unique<AlterationRules>(),
                                        BallBoardView::Chequered(IvoryMarble, Ebony), BallBoardView::Shifted(0));
     case 9:  // red and yellow balls (values 4 and 7): sprite columns 4 and 7
-        return MakeRoom<BallBoardView>(std::make_unique<ConfusionRules>(), ConfusionSquare,
+        return MakeRoom<BallBoardView>(std::make_unique<ConfusionRules>(stage.game.ProgramDir), ConfusionSquare,
                                        BallBoardView::Shifted(0));
     case 10:  // one kind of ball (value 1): sprite column 6
         return MakeRoom<BallBoardView>(std::make_unique<LonelinessRules>(dice),

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "riddles/balls/DragSearch.h"
 #include "riddles/balls/KnightMove.h"
 
 namespace tarnwick {
@@ -60,7 +59,5 @@ bool AlterationRules::IsSolved() const {
         }
     return true;
 }
-
-Hint AlterationRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

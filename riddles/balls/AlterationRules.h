@@ -2,7 +2,7 @@
 // The room of alteration: green balls on the top row and yellow ones on the
 // bottom row of a board three fields wide; the balls jump like knights, and
 // the colours must change places.
-#include "riddles/balls/BallBoardRules.h"
+#include "riddles/balls/DragSearch.h"
 
 namespace tarnwick {
 
@@ -15,8 +15,8 @@ public:
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
-    // The first drop of a shortest way (breadth-first through the rules).
-    Hint NextMove() const override;
+    // The first drop of a shortest way, read from the level's distances.
+    Hint NextMove() const override { return hints_.NextMove(*this); }
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
 
@@ -26,6 +26,9 @@ protected:
     // The position is judged after a ball has come back from a refused
     // jump too.
     bool JudgesRefusedDrop() const override { return true; }
+
+private:
+    DragHints hints_;
 };
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "riddles/balls/ConfusionSolver.h"
 
+#include <algorithm>
 #include <functional>
 #include <queue>
 #include <tuple>
@@ -39,18 +40,7 @@ Position ConfusionSolver::Pack(const std::vector<int>& values) {
     return p;
 }
 
-ConfusionSolver::ConfusionSolver(const ConfusionRules& room) {
-    // Which jumps the rules accept: one ball alone on the board, asked for
-    // every field it might land on.
-    const std::unique_ptr<RoomRules> copy = room.Copy();
-    auto& lone = dynamic_cast<ConfusionRules&>(*copy);
-    for (int from = 0; from < Fields; ++from) {
-        std::vector<int> values(Fields, 0);
-        values[from] = ConfusionRules::Red;
-        lone.SetValues(values);
-        for (int to = 0; to < Fields; ++to)
-            if (lone.Allows(CellOf(from), CellOf(to))) jumpers_[to].push_back(from);
-    }
+ConfusionSolver::ConfusionSolver(const ConfusionRules& room) : jumpers_(room.Jumps()) {
     // Shortest ways over those jumps, breadth-first from every field.
     for (int a = 0; a < Fields; ++a) {
         distance_[a].fill(-1);
@@ -67,7 +57,8 @@ ConfusionSolver::ConfusionSolver(const ConfusionRules& room) {
                 }
         }
     }
-    target_ = Pack(room.Target());
+    targetValues_ = room.Target();
+    target_ = Pack(targetValues_);
 }
 
 int ConfusionSolver::Cost(Position p, int colour) const {
@@ -128,6 +119,7 @@ int ConfusionSolver::KnownCost(std::uint32_t fields, int colour) {
     auto& known = costs_[colour - 1];
     const auto cost = known.find(fields);
     if (cost != known.end()) return cost->second;
+    if (known.size() > (1u << 20)) known.clear();
     const Position p = colour == 1 ? Position{fields} : Position{fields} << YellowShift;
     return known.emplace(fields, Cost(p, colour)).first->second;
 }
@@ -143,7 +135,7 @@ std::vector<DragMove> ConfusionSolver::Solve(const ConfusionRules& room, long bo
     for (auto& known : costs_) known.reserve(1 << 15);
     using Entry = std::tuple<int, int, Position>;  // weighed cost, -moves, position
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    open.emplace(4 * Estimate(start), 0, start);
+    open.emplace(3 * Estimate(start), 0, start);
     while (!open.empty() && positions_ <= bound) {
         const auto [cost, negMoves, p] = open.top();
         open.pop();
@@ -165,7 +157,7 @@ std::vector<DragMove> ConfusionSolver::Solve(const ConfusionRules& room, long bo
             const auto known = seen.find(next);
             if (known != seen.end() && known->second.first <= moves + 1) continue;
             seen[next] = {moves + 1, p};
-            open.emplace(3 * (moves + 1) + 4 * Estimate(next), -(moves + 1), next);
+            open.emplace(2 * (moves + 1) + 3 * Estimate(next), -(moves + 1), next);
         }
     }
     gaveUp_ = positions_ > bound;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "riddles/balls/DragSearch.h"
 
 namespace tarnwick {
 
@@ -56,7 +55,5 @@ bool DisappearanceRules::AcceptsDrop(BoardCell from, BoardCell to, int) const {
 }
 
 std::vector<BoardCell> DisappearanceRules::Jumped(BoardCell from, BoardCell to) const { return {Between(from, to)}; }
-
-Hint DisappearanceRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

@@ -3,7 +3,7 @@
 // over a neighbour, straight or diagonally, onto the empty field behind it,
 // and the jumped ball vanishes. The last ball left must be the yellow one,
 // in the centre.
-#include "riddles/balls/BallBoardRules.h"
+#include "riddles/balls/DragSearch.h"
 
 namespace tarnwick {
 
@@ -18,13 +18,16 @@ public:
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
     std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const override;
-    // The first drop of a shortest way (breadth-first through the rules).
-    Hint NextMove() const override;
+    // The first drop of a shortest way, read from the level's distances.
+    Hint NextMove() const override { return hints_.NextMove(*this); }
     bool IsSolved() const override { return Balls() == 1 && Cell(Centre) == Yellow; }
 
 protected:
     void SetUpLevel(int level) override;
     bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
+
+private:
+    DragHints hints_;
 };
 
 }  // namespace tarnwick

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "riddles/balls/DragSearch.h"
 
 namespace tarnwick {
 
@@ -67,7 +66,5 @@ bool EntanglingRules::IsSolved() const {
     }
     return true;
 }
-
-Hint EntanglingRules::NextMove() const { return ShortestDragHint(*this, DragHintBound); }
 
 }  // namespace tarnwick

@@ -3,7 +3,7 @@
 // the right column of a 5 x 4 board, and the colours must change places. A
 // ball moves diagonally, as far as the player likes, but never onto a
 // diagonal line that holds a ball of the other colour.
-#include "riddles/balls/BallBoardRules.h"
+#include "riddles/balls/DragSearch.h"
 
 namespace tarnwick {
 
@@ -17,8 +17,8 @@ public:
     BiText RoomName() const override;
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
-    // The first drop of a shortest way (breadth-first through the rules).
-    Hint NextMove() const override;
+    // The first drop of a shortest way, read from the level's distances.
+    Hint NextMove() const override { return hints_.NextMove(*this); }
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
 
@@ -29,6 +29,9 @@ public:
 protected:
     void SetUpLevel(int level) override;
     bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
+
+private:
+    DragHints hints_;
 };
 
 }  // namespace tarnwick

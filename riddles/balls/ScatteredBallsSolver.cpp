@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "riddles/frame/Bits.h"
+
 namespace tarnwick {
 
 namespace {
@@ -19,7 +21,7 @@ public:
         }
         // Each row takes `perLine` columns; the rows that keep most come first.
         for (unsigned m = 0; m < (1u << n_); ++m)
-            if (std::popcount(m) == perLine) choices_.push_back(m);
+            if (CountBits(m) == perLine) choices_.push_back(m);
     }
 
     std::vector<unsigned> Best() {
@@ -42,7 +44,7 @@ private:
         int byRows = 0, byColumns = 0;
         std::vector<int> below(static_cast<std::size_t>(n_), 0);
         for (int r = row; r < n_; ++r) {
-            byRows += std::min(perLine_, std::popcount(balls_[r] & open));
+            byRows += std::min(perLine_, CountBits(balls_[r] & open));
             for (unsigned m = balls_[r]; m; m &= m - 1) ++below[std::countr_zero(m)];
         }
         for (int c = 0; c < n_; ++c) byColumns += std::min(perLine_ - columns_[c], below[c]);
@@ -59,13 +61,13 @@ private:
         }
         std::vector<unsigned> order = choices_;
         std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
-            return std::popcount(a & balls_[row]) > std::popcount(b & balls_[row]);
+            return CountBits(a & balls_[row]) > CountBits(b & balls_[row]);
         });
         for (unsigned choice : order) {
             if (!Fits(row, choice)) continue;
             Count(row, choice, +1);
             rows_[row] = choice;
-            Fill(row + 1, kept + std::popcount(choice & balls_[row]));
+            Fill(row + 1, kept + CountBits(choice & balls_[row]));
             Count(row, choice, -1);
             if (bestKept_ == kept + keepable) return;  // nothing better is left
         }

@@ -27,9 +27,10 @@ public:
     // The first jump of a tour over every field left.
     Hint NextMove() const override;
 
-    // Positions a hint's tour search looks at, at most: thousands of times
-    // what any position has needed.
-    static constexpr long HintBudget = 1000000;
+    // Positions a hint's tour search looks at, at most: hundreds of times
+    // what any position has needed, and some 70 ms, so that no hint holds
+    // the game up for long.
+    static constexpr long HintBudget = 50000;
 
     // Fields a side on a level 1..3.
     static int BoardSize(int level) { return std::clamp(level, 1, 3) + 4; }

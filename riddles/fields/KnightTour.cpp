@@ -29,7 +29,7 @@ public:
         if (!(walk::Jumps(Bit(ball)) & left)) return false;
         if (walk::Reached(left & -left, left, walk::Jumps) != left) return false;
         const Fields same = (Bit(ball) & walk::EvenFields) ? walk::EvenFields : ~walk::EvenFields;
-        const int sameLeft = std::popcount(left & same), otherLeft = std::popcount(left & ~same);
+        const int sameLeft = walk::Count(left & same), otherLeft = walk::Count(left & ~same);
         if (otherLeft != sameLeft && otherLeft != sameLeft + 1) return false;
         const Fields ends = left & (otherLeft == sameLeft + 1 ? ~same : same);
         return walk::PathPossible(left | Bit(ball), walk::Jumps, ball, ends);
@@ -45,7 +45,7 @@ public:
         std::vector<Choice> choices;
         for (Fields x = walk::Jumps(Bit(ball)) & left; x; x &= x - 1) {
             const int to = std::countr_zero(x);
-            choices.push_back({to, std::popcount(walk::Jumps(Bit(to)) & left)});
+            choices.push_back({to, walk::Count(walk::Jumps(Bit(to)) & left)});
         }
         std::stable_sort(choices.begin(), choices.end(),
                          [](const Choice& a, const Choice& b) { return a.onward < b.onward; });

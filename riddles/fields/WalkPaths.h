@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "riddles/frame/Bits.h"
 #include "riddles/frame/Board.h"
 
 namespace tarnwick::walk {
@@ -23,6 +24,7 @@ constexpr Fields FileH = FileA << 7;             // column 7
 constexpr Fields EvenFields = 0xAA55AA55AA55AA55ull;
 
 constexpr Fields Bit(int index) { return Fields{1} << index; }
+constexpr int Count(Fields fields) { return CountBits(fields); }
 constexpr int IndexOf(BoardCell cell) { return cell.row * 8 + cell.col; }
 constexpr BoardCell CellOf(int index) { return {index % 8, index / 8}; }
 
@@ -68,7 +70,7 @@ bool PathPossible(Fields fields, Links links, int start, Fields ends, std::array
     std::array<Fields, 64> open{}, used{};
     std::array<int, 65> otherEnd{};  // of a run of used links; -1 inside one
     Fields openToImagined = (ends & fields) | Bit(start), usedByImagined = 0;
-    const int linksNeeded = std::popcount(fields) + 1;  // a round trip through every field and the imagined one
+    const int linksNeeded = Count(fields) + 1;  // a round trip through every field and the imagined one
     int linksUsed = 0;
     for (Fields x = fields; x; x &= x - 1) {
         const int i = std::countr_zero(x);
@@ -114,7 +116,7 @@ bool PathPossible(Fields fields, Links links, int start, Fields ends, std::array
     while (pending || imaginedPending) {
         if (imaginedPending) {
             imaginedPending = false;
-            const int has = std::popcount(openToImagined), uses = std::popcount(usedByImagined);
+            const int has = Count(openToImagined), uses = Count(usedByImagined);
             if (uses > 2 || has < 2) return false;
             if (uses == 2 && openToImagined != usedByImagined) {
                 const Fields lost = openToImagined & ~usedByImagined;
@@ -129,7 +131,7 @@ bool PathPossible(Fields fields, Links links, int start, Fields ends, std::array
         const int v = std::countr_zero(pending);
         pending &= pending - 1;
         const bool toImagined = (openToImagined & Bit(v)) != 0, usedImagined = (usedByImagined & Bit(v)) != 0;
-        const int has = std::popcount(open[v]) + toImagined, uses = std::popcount(used[v]) + usedImagined;
+        const int has = Count(open[v]) + toImagined, uses = Count(used[v]) + usedImagined;
         if (uses > 2 || has < 2) return false;
         if (uses == 2 && has > 2) {
             const Fields lost = open[v] & ~used[v];

@@ -16,13 +16,25 @@ using walk::FileH;
 
 constexpr int Offsets[4] = {1, -1, 8, -8};  // east, west, south, north
 
-// Runs needed to pass every field of `fields`, given the steps each field
-// may still take (`links`): a field with no step along its row lies on a
-// run down its column, one with no step along its column on a run along
-// its row; a row without a run along it has each of its fields on a run
-// down that field's column, and likewise for columns. Runs alternate, so k
-// runs one way make at least 2k - 1.
-int RunsNeeded(Fields fields, const std::array<Fields, 64>& links) {
+// The lines (rows or columns) in a mask of eight.
+int LineCount(unsigned lines) {
+    static constexpr auto Counts = [] {
+        std::array<std::uint8_t, 256> counts{};
+        for (unsigned m = 1; m < 256; ++m) counts[m] = static_cast<std::uint8_t>(counts[m & (m - 1)] + 1);
+        return counts;
+    }();
+    return Counts[lines & 0xff];
+}
+
+// Whether `runsLeft` runs may pass every field of `fields`, given the
+// steps each field may still take (`links`): a field with no step along
+// its row lies on a run down its column, one with no step along its column
+// on a run along its row; a row without a run along it has each of its
+// fields on a run down that field's column, and likewise for columns. Runs
+// alternate, so k runs one way make at least 2k - 1.
+bool RunsSuffice(Fields fields, const std::array<Fields, 64>& links, int runsLeft) {
+    // The most runs one way that runsLeft alternating runs can hold.
+    const int most = (runsLeft + 1) / 2;
     unsigned rowFields[8], columnFields[8] = {}, needRow = 0, needColumn = 0, rows = 0, columns = 0;
     for (int r = 0; r < 8; ++r) {
         rowFields[r] = static_cast<unsigned>((fields >> (8 * r)) & 0xff);
@@ -32,27 +44,30 @@ int RunsNeeded(Fields fields, const std::array<Fields, 64>& links) {
     }
     for (int c = 0; c < 8; ++c)
         if (columnFields[c]) columns |= 1u << c;
+    if (LineCount(rows) <= most && LineCount(columns) <= most) return true;  // a run along every line
     for (Fields x = fields; x; x &= x - 1) {
         const int v = std::countr_zero(x);
         if (!(links[v] & (((Bit(v) << 1) & ~FileA) | ((Bit(v) >> 1) & ~FileH)))) needColumn |= 1u << (v % 8);
         if (!(links[v] & ((Bit(v) << 8) | (Bit(v) >> 8)))) needRow |= 1u << (v / 8);
     }
     // Runs along `lines` (those in `need` at least, any others chosen),
-    // runs across for the fields of every line left without one.
-    const auto fewest = [](unsigned lines, unsigned need, unsigned needAcross, const unsigned* fieldsOf) {
-        int least = 99;
+    // runs across for the fields of every line left without one: whether
+    // some choice of lines left without (among those not needed) takes at
+    // most `most` runs either way. The choices are tried in rising order,
+    // so that what a choice needs across is that of the choice without its
+    // lowest line, and one line more.
+    const auto fits = [most](unsigned lines, unsigned need, unsigned needAcross, const unsigned* fieldsOf) {
+        if (LineCount(need) > most || LineCount(needAcross) > most) return false;
         const unsigned free = lines & ~need;
-        for (unsigned chosen = free;; chosen = (chosen - 1) & free) {
-            const unsigned along = chosen | need;
-            unsigned across = needAcross;
-            for (unsigned x = lines & ~along; x; x &= x - 1) across |= fieldsOf[std::countr_zero(x)];
-            least = std::min(least, std::max(std::popcount(along), std::popcount(across)));
-            if (!chosen) break;
+        std::array<unsigned, 256> acrossOf;
+        acrossOf[0] = needAcross;
+        for (unsigned without = 0;; without = (without - free) & free) {
+            if (without) acrossOf[without] = acrossOf[without & (without - 1)] | fieldsOf[std::countr_zero(without)];
+            if (LineCount(lines & ~without) <= most && LineCount(acrossOf[without]) <= most) return true;
+            if (without == free) return false;
         }
-        return least;
     };
-    const int oneWay = std::max(fewest(rows, needRow, needColumn, rowFields), fewest(columns, needColumn, needRow, columnFields));
-    return oneWay == 0 ? 0 : 2 * oneWay - 1;
+    return fits(rows, needRow, needColumn, rowFields) && fits(columns, needColumn, needRow, columnFields);
 }
 
 class Walk {
@@ -79,13 +94,13 @@ public:
         if (fields == Bit(ball)) return ball == white_;
         if (runsLeft <= 0 || !(fields & Bit(white_))) return false;
         const Fields same = (Bit(ball) & walk::EvenFields) ? walk::EvenFields : ~walk::EvenFields;
-        const int sameCount = std::popcount(fields & same), otherCount = std::popcount(fields & ~same);
+        const int sameCount = walk::Count(fields & same), otherCount = walk::Count(fields & ~same);
         if ((Bit(white_) & same) ? sameCount != otherCount + 1 : sameCount != otherCount) return false;
         if (crossLeft && !((fields & Bit(lineWest_)) && (fields & Bit(lineEast_)))) return false;
         if (walk::Reached(Bit(ball), fields, walk::Steps) != fields) return false;
         const Fields ends = Bit(ball) | Bit(white_);
         const Fields straight = (((fields << 1) & ~FileA) & ((fields >> 1) & ~FileH)) | ((fields << 8) & (fields >> 8));
-        if (std::popcount(fields & ~straight & ~ends) + 1 > runsLeft) return false;
+        if (walk::Count(fields & ~straight & ~ends) + 1 > runsLeft) return false;
         std::array<Fields, 64> links;
         if (!walk::PathPossible(fields, walk::Steps, ball, Bit(white_), &links, crossLeft ? lineWest_ : -1, lineEast_))
             return false;
@@ -96,7 +111,7 @@ public:
             const bool alongColumn = (links[v] & (Bit(v) << 8)) && (links[v] & (Bit(v) >> 8));
             if (!acrossRow && !alongColumn) ++turns;
         }
-        return turns + 1 <= runsLeft && RunsNeeded(fields, links) <= runsLeft;
+        return turns + 1 <= runsLeft && RunsSuffice(fields, links, runsLeft);
     }
 
     // Lays the next run from `ball`: `axis` of the last run (0 along a row,
@@ -105,17 +120,14 @@ public:
     bool Search(Fields fields, int ball, int axis, int runs, bool crossed, int after) {
         if (fields == Bit(ball)) return ball == white_;
         if (++search_.positions > budget_) return false;
-        const std::uint32_t key = static_cast<std::uint32_t>(ball) | static_cast<std::uint32_t>(axis + 1) << 6 |
-                                  static_cast<std::uint32_t>(crossed) << 8;
-        const int spare = crossed && wish_ > 0 ? moves_ - 1 - before_ - after : moves_ - runs;
-        const auto known = dead_.find({fields, key});
-        if (known != dead_.end() && known->second >= spare) return false;
+        const std::uint32_t key = Key(ball, axis, crossed);
+        const int spare = Spare(runs, crossed, after);
+        if (Dead(fields, key, spare)) return false;
 
         struct Run {
             int direction, to, runs, after;
             bool crossed;
             Fields rest;
-            int onward;
         };
         std::vector<Run> choices;
         for (int d = 0; d < 4; ++d) {
@@ -136,13 +148,13 @@ public:
                     rest &= ~Bit(at);
                     at = next;
                 }
-                Run run{d, at, runs + 1, crossed ? after + 1 : after, crossed, rest, 0};
+                Run run{d, at, runs + 1, crossed ? after + 1 : after, crossed, rest};
                 if (crossStep >= 0) {
                     if (wish_ == LineWish::Never) continue;
                     if (wish_ > 0) {
                         // Steps before the crossing step and after it must
                         // hold the moves before and after the crossing move.
-                        const int stepsBefore = total_ - std::popcount(fields) + crossStep;
+                        const int stepsBefore = total_ - walk::Count(fields) + crossStep;
                         if (runs > before_ || stepsBefore < before_ || total_ - 2 - stepsBefore < moves_ - 1 - before_)
                             continue;
                     }
@@ -152,17 +164,15 @@ public:
                 if (run.runs > moves_) continue;
                 if (wish_ > 0 && !run.crossed && run.runs > before_) continue;
                 if (wish_ > 0 && run.crossed && run.after > moves_ - 1 - before_) continue;
-                const int runsLeft = wish_ > 0 && run.crossed ? moves_ - 1 - before_ - run.after : moves_ - run.runs;
-                if (!Walkable(rest, at, runsLeft, MustCross() && !run.crossed)) continue;
-                const Fields across = d / 2 == 0 ? (Bit(at) << 8) | (Bit(at) >> 8)
-                                                 : ((Bit(at) << 1) & ~FileA) | ((Bit(at) >> 1) & ~FileH);
-                run.onward = std::popcount(across & rest);
-                choices.push_back(run);
+                choices.push_back(run);  // the longest run first
             }
         }
-        // Runs that leave their end few ways on first; long ones first among equals.
-        std::stable_sort(choices.begin(), choices.end(), [](const Run& a, const Run& b) { return a.onward < b.onward; });
         for (const Run& run : choices) {
+            // Searched in vain before, or not to be walked (asked only
+            // when the runs before it have failed).
+            const int runsLeft = Spare(run.runs, run.crossed, run.after);
+            if (Dead(run.rest, Key(run.to, run.direction / 2, run.crossed), runsLeft)) continue;
+            if (!Walkable(run.rest, run.to, runsLeft, MustCross() && !run.crossed)) continue;
             ends_.push_back(run.to);
             if (Search(run.rest, run.to, run.direction / 2, run.runs, run.crossed, run.after)) return true;
             ends_.pop_back();
@@ -207,6 +217,20 @@ public:
     void SetTotal(int fields) { total_ = fields; }
 
 private:
+    static std::uint32_t Key(int ball, int axis, bool crossed) {
+        return static_cast<std::uint32_t>(ball) | static_cast<std::uint32_t>(axis + 1) << 6 |
+               static_cast<std::uint32_t>(crossed) << 8;
+    }
+    // The moves left for the runs after `runs` runs.
+    int Spare(int runs, bool crossed, int after) const {
+        return crossed && wish_ > 0 ? moves_ - 1 - before_ - after : moves_ - runs;
+    }
+    // Whether the position was searched in vain with as many moves or more.
+    bool Dead(Fields fields, std::uint32_t key, int spare) const {
+        const auto known = dead_.find({fields, key});
+        return known != dead_.end() && known->second >= spare;
+    }
+
     struct KeyHash {
         std::size_t operator()(const std::pair<Fields, std::uint32_t>& k) const {
             return std::hash<Fields>()(k.first * 0x9e3779b97f4a7c15ull ^ k.second);
@@ -245,10 +269,10 @@ WalkSearch FindWalk(const WanderingRules& room, LineWish wish, long budget) {
     for (int i = 0; i < 64; ++i)
         if (room.FieldThere(walk::CellOf(i))) fields |= Bit(i);
     const int ball = walk::IndexOf(room.Ball());
-    if (moves == 0 || std::popcount(fields) - 1 < moves) return search;
+    if (moves == 0 || walk::Count(fields) - 1 < moves) return search;
 
     Walk walk(room, wish, budget, search);
-    walk.SetTotal(std::popcount(fields));
+    walk.SetTotal(walk::Count(fields));
     if (!walk.Walkable(fields, ball, moves, walk.MustCross())) return search;
     if (!walk.Search(fields, ball, -1, 0, false, 0)) {
         if (search.positions > budget) search.result = WalkSearch::GaveUp;

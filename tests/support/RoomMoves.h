@@ -25,7 +25,8 @@
 
 namespace tarnwick::testing {
 
-// The rules of room 1..12; `language` must outlive them.
+// The rules of room 1..12, as the game makes them from its data folder
+// (the build's program folder); `language` must outlive them.
 inline std::unique_ptr<RoomRules> RoomRulesOf(int room, Random& dice, const int& language) {
     switch (room) {
     case 1: return std::make_unique<EntanglingRules>();
@@ -36,7 +37,7 @@ inline std::unique_ptr<RoomRules> RoomRulesOf(int room, Random& dice, const int&
     case 6: return std::make_unique<SayingsRules>(language);
     case 7: return std::make_unique<DuelRules>(dice);
     case 8: return std::make_unique<WanderingRules>();
-    case 9: return std::make_unique<ConfusionRules>();
+    case 9: return std::make_unique<ConfusionRules>(PROGRAM_DIR);  // with the tables the build made
     case 10: return std::make_unique<LonelinessRules>(dice);
     case 11: return std::make_unique<DisappearanceRules>();
     case 12: return std::make_unique<SeparationRules>();

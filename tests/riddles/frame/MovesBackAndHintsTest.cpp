@@ -99,10 +99,9 @@ TEST(MovesBack, OnlyMovesThatChangeTheRoomAreKept) {
 // Following the hint from every level's entry, one move after the other as
 // the mouse makes them, solves the room: in the fewest moves there are
 // where they are known. Every solution of rooms 3, 6, 8 and 11 has the same
-// length; rooms 1, 4 and 5 are searched breadth-first; room 9's entries
-// take 40, 36 and 40 jumps at the fewest (a search that proves it runs for
-// minutes); room 12 cuts the room's own division, the only one there is on
-// levels 1 and 2.
+// length; rooms 1, 4, 5 and 9 know every position's distance from a
+// solved one (rooms 5 and 9 from tables made at build time); room 12 cuts
+// the room's own division, the only one there is on levels 1 and 2.
 TEST(Hints, FollowedFromEveryEntryTheyLeadToASolvedRoom) {
     const int language = 0;
     // Moves from each level's entry; 0: not fixed (dealt rooms, the duel).
