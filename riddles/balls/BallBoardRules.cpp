@@ -13,6 +13,15 @@ int BallBoardRules::Balls() const {
     return static_cast<int>(std::count_if(board_.begin(), board_.end(), [](int v) { return v != 0; }));
 }
 
+std::vector<BoardCell> BallBoardRules::BallCells() const {
+    std::vector<BoardCell> balls;
+    const BoardGeometry& g = Geometry();
+    for (int r = 0; r < g.rows; ++r)
+        for (int c = 0; c < g.columns; ++c)
+            if (Cell({c, r}) != 0) balls.push_back({c, r});
+    return balls;
+}
+
 int BallBoardRules::Lift(BoardCell cell) {
     if (dragKind_ != 0 || Cell(cell) == 0) return 0;
     dragKind_ = Cell(cell);

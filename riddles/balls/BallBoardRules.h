@@ -15,6 +15,7 @@ public:
     // The field's value; 0 for a field off the board.
     int Cell(BoardCell cell) const;
     int Balls() const;  // non-empty fields
+    std::vector<BoardCell> BallCells() const;  // the fields with a ball, row by row
 
     int Lift(BoardCell cell) override;
     Steps Drop(std::optional<BoardCell> target) override;

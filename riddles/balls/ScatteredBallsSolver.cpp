@@ -97,15 +97,6 @@ private:
     int bestKept_ = -1;
 };
 
-std::vector<BoardCell> BallsOf(const BallBoardRules& room) {
-    std::vector<BoardCell> balls;
-    const BoardGeometry& g = room.Geometry();
-    for (int r = 0; r < g.rows; ++r)
-        for (int c = 0; c < g.columns; ++c)
-            if (room.Cell({c, r}) != 0) balls.push_back({c, r});
-    return balls;
-}
-
 }  // namespace
 
 std::vector<BoardCell> NearestSolvedPosition(const ScatteredBallsRules& room) {
@@ -121,7 +112,7 @@ std::vector<BoardCell> NearestSolvedPosition(const ScatteredBallsRules& room) {
 
 std::vector<DragMove> PlacementMoves(const BallBoardRules& room, const std::vector<BoardCell>& goal) {
     std::vector<BoardCell> strays, free;
-    for (BoardCell ball : BallsOf(room))
+    for (BoardCell ball : room.BallCells())
         if (std::find(goal.begin(), goal.end(), ball) == goal.end()) strays.push_back(ball);
     for (BoardCell field : goal)
         if (room.Cell(field) == 0) free.push_back(field);

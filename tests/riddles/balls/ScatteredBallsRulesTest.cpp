@@ -17,15 +17,6 @@
 namespace tarnwick {
 namespace {
 
-std::vector<BoardCell> BallsOf(const BallBoardRules& rules) {
-    std::vector<BoardCell> balls;
-    const BoardGeometry& g = rules.Geometry();
-    for (int r = 0; r < g.rows; ++r)
-        for (int c = 0; c < g.columns; ++c)
-            if (rules.Cell({c, r}) != 0) balls.push_back({c, r});
-    return balls;
-}
-
 // Puts balls on exactly these fields and nowhere else.
 void Place(BallBoardRules& rules, const std::vector<BoardCell>& balls) {
     const int n = rules.Geometry().columns;
@@ -94,7 +85,7 @@ TEST(ScatteredBalls, TheDealDrawsAColumnThenARowAndSkipsTakenFields) {
     testing::ScriptedRandom random({2, 1, 2, 1, 0, 3, 4, 4, 1, 0});
     LonelinessRules rules(random);
     rules.InitLevel(1);
-    EXPECT_EQ(BallsOf(rules), (std::vector<BoardCell>{{0, 0}, {1, 0}, {2, 1}, {0, 3}, {4, 4}}));
+    EXPECT_EQ(rules.BallCells(), (std::vector<BoardCell>{{0, 0}, {1, 0}, {2, 1}, {0, 3}, {4, 4}}));
     EXPECT_EQ(random.ranges, std::vector<int>(12, 5));
     // Once the script runs dry it answers (0, 0) forever; the fifth ball
     // still finds a field instead of the deal hanging.
@@ -159,7 +150,7 @@ TEST(RestrictionRules, AnyEmptyFieldTakesTheBall) {
     ASSERT_NE(rules.Lift({0, 0}), 0);
     EXPECT_EQ(rules.Drop(BoardCell{5, 4}),
               (Steps{steps::PlayCue(CueAccepted), steps::Hand(), steps::Cell({5, 4}), steps::Judge()}));
-    EXPECT_EQ(BallsOf(rules), (std::vector<BoardCell>{{5, 4}, {5, 5}}));
+    EXPECT_EQ(rules.BallCells(), (std::vector<BoardCell>{{5, 4}, {5, 5}}));
 }
 
 TEST(LonelinessRules, TwoOnADiagonalAreNotAlone) {
