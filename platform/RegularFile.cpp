@@ -71,7 +71,10 @@ bool ReplaceRegularFile(const std::string& path, const std::string& bytes) {
         if (n <= 0) break;
         put += static_cast<std::size_t>(n);
     }
-    const bool written = ::close(fd) == 0 && put == bytes.size();
+    // On the disk before it takes the old file's place: a power cut leaves
+    // the one file or the other, never one the rename saw before its bytes.
+    const bool synced = put == bytes.size() && ::fdatasync(fd) == 0;
+    const bool written = ::close(fd) == 0 && synced;
     if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
         return false;
