@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -113,19 +114,41 @@ bool TMainForm::FormCreate() {
     game_.GameFileName = Settings->ReadString(SettingsSection, "game", "");
     HelpFile = game_.ProgramDir + "FGAM.HLP";
 
-    // 11-16: a new game, then the last saved one if it can be read.
+    // 11-16: a new game, then the last saved one if it can be read, or
+    // the one a session left that did not end through the quit question.
+    const bool named = !game_.GameFileName.empty();
+    if (!named) game_.GameFileName = SaveFolder(game_.ProgramDir) + "noname.htk";
+    StartGame(named);
+
+    // Whenever the game waits for the player, what a saved game holds is
+    // kept in the recovery file if it changed: a line shifted, a step
+    // walked, a door opened, a game loaded or begun.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (Recovery) Recovery->Keep(game_);
+    });
+    return true;
+}
+
+void TMainForm::StartGame(bool named) {
     NewGame();
     game_.ShowStoryAtStart = true;
-    if (game_.GameFileName.empty()) {
-        game_.GameFileName = SaveFolder(game_.ProgramDir) + "noname.htk";
-        return true;
+    Recovery = std::make_unique<RecoveryFile>(UserDataFolder());
+    if (Recovery->Hold()) {
+        if (const auto left = Recovery->Left()) {
+            // The game goes on exactly where it stood, arrows and all.
+            PlaySavedGame(*left);
+            game_.ShowStoryAtStart = false;
+            Resumed = true;
+        }
     }
-    const auto saved = ReadSavedGameFile(game_.GameFileName);
-    if (!saved) return true;
-    PlaySavedGame(*saved);
-    game_.MazeRestored = false;
-    game_.ShowStoryAtStart = false;
-    return true;
+    if (!Resumed && named) {
+        if (const auto saved = ReadSavedGameFile(game_.GameFileName)) {
+            PlaySavedGame(*saved);
+            game_.MazeRestored = false;
+            game_.ShowStoryAtStart = false;
+        }
+    }
+    Recovery->Start(game_);
 }
 
 void TMainForm::PlaySavedGame(const SavedGame& saved) {
@@ -142,6 +165,10 @@ void TMainForm::Activate() {
     SetHints();
     if (windows_.Splash) windows_.Splash->ShowModal();
     setWindowTitle(QStringLiteral("Tarnwick V1.3"));
+    if (Resumed) {
+        Resumed = false;
+        stage_.Say(texts::GameResumed);
+    }
     if (game_.ShowStoryAtStart && windows_.IntroWin) windows_.IntroWin->ShowModal();
 }
 
@@ -163,6 +190,8 @@ bool TMainForm::CloseQuery() { return stage_.Ask(texts::QuitQuestion); }
 void TMainForm::Leave() {
     CloseHelpViewer();
     StoreBtnClick();
+    // The game ends as the player chose: nothing is left to take up.
+    if (Recovery) Recovery->End();
     if (!Settings) return;
     Settings->WriteBool(SettingsSection, "sound", soundbtn->isChecked());
     // Where the window lies when it is not full screen; where the desktop

@@ -8,6 +8,7 @@
 
 #include "labyrinth/LabyrinthBox.h"
 #include "platform/CuePlayer.h"
+#include "shell/Recovery.h"
 #include "state/IniFile.h"
 #include "state/SavedGame.h"
 
@@ -76,6 +77,11 @@ public:
 
     std::unique_ptr<IniFile> Settings;
     std::string HelpFile;      // the help file the help buttons open
+    // The game in play kept against an unannounced end, in the user's data
+    // folder; written whenever the game waits for the player and its record
+    // has changed.
+    std::unique_ptr<RecoveryFile> Recovery;
+    bool Resumed = false;  // start-up took the game a session left: say so once
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +96,9 @@ private:
     // A saved game in play in place of the one being played: its labyrinth
     // and doors, fresh places for its pieces.
     void PlaySavedGame(const SavedGame& saved);
+    // Start-up's game: the one an unannounced end left, else the last
+    // saved one, else the new one.
+    void StartGame(bool named);
     void Repaint();
 
     GameWindows& windows_;

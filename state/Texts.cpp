@@ -35,4 +35,6 @@ const BiText HintGaveUp{"Hier findet auch der Hinweis keinen Weg. Nimm Züge mit
                         "Knopf \"Ich probier's nochmal\" von vorne an.",
                         "Not even the hint finds a way from here. Take moves back with Ctrl+Z, or start again with "
                         "the button \"I'll try it again\"."};
+const BiText GameResumed{"Das letzte Spiel wurde nicht ordentlich beendet. Es geht dort weiter, wo es stand.",
+                         "The last game did not end properly. It goes on where it stood."};
 }  // namespace tarnwick::texts

@@ -21,5 +21,7 @@ extern const BiText RoomKeysHint;
 extern const BiText HintNoWay;
 extern const BiText HintSolved;
 extern const BiText HintGaveUp;
+// Said once at a start that takes up the game a session left unannounced.
+extern const BiText GameResumed;
 
 }  // namespace tarnwick::texts

@@ -19,7 +19,7 @@ export QT_QPA_PLATFORM=xcb
 # A returning player: language chosen, window at a known place, and a saved
 # game to resume (so the story pages stay closed). Its inner cells run
 # through the corridor kinds so that a shifted row looks different.
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_CONFIG_HOME"
 {
   for i in $(seq 0 44); do printf "\\x$(printf %02x $(( (i * 7) % 11 )))\\x00"; done

@@ -11,7 +11,7 @@ work="$(mktemp -d)"
 trap 'kill $game_pid $weston_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 game_pid=0
 mkdir -m 700 "$work/runtime" "$work/config" "$work/shots"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 socket="tarnwick-$$"
 
 weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --socket="$socket" --debug \

@@ -21,14 +21,18 @@ public:
 };
 
 struct GameRig {
-    GameRig() {
+    // `dataHome`: the user's data folder (where the game keeps its recovery
+    // file) when the test shares one between games; else one of its own.
+    explicit GameRig(const QString& dataHome = {}) {
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (dataHome.isEmpty() ? data.path() : dataHome).toUtf8());
         SetProgramFolder(PROGRAM_DIR);
     }
     GameRig(const GameRig&) = delete;
     GameRig& operator=(const GameRig&) = delete;
 
     QTemporaryDir config;
+    QTemporaryDir data;
     CountingClock clock;
     RecordingCues cues;
     TestDice dice;

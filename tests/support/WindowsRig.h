@@ -30,7 +30,7 @@ inline void Show(GameWindows& windows) {
 
 class WindowsRig {
 public:
-    WindowsRig() : windows(game.clock, game.dice, game.cues) {
+    explicit WindowsRig(const QString& dataHome = {}) : game(dataHome), windows(game.clock, game.dice, game.cues) {
         ready_ = windows.MakeAll();
         if (ready_) Show(windows);
     }

@@ -437,9 +437,10 @@ private slots:
         for (const char* name : {"b1.bmp", "b2.bmp", "b3.bmp", "b5.bmp", "b6.bmp", "b8.bmp"})
             QVERIFY(QFile::copy(QString(PROGRAM_DIR) + name, installed.path() + "/" + name));
         QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
         const auto writable = qScopeGuard([&] {
             QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            qunsetenv("XDG_DATA_HOME");
+            qputenv("XDG_DATA_HOME", dataHome);
             SetProgramFolder(PROGRAM_DIR);
         });
         if (CanWriteFolder(installed.path().toStdString() + "/"))
