@@ -16,6 +16,7 @@ missing=0
 for f in bin/tarnwick bin/tarnwick-help \
          share/tarnwick/b{0,1,2,3,4,5,6,7,8}.bmp share/tarnwick/w{1,2,3,4,5,6,7,8,9,10,11}.wav \
          share/tarnwick/a1.avi share/tarnwick/TARN1.HLP share/tarnwick/FGAM.HLP \
+         share/tarnwick/confusion{1,2,3}.tbl \
          share/applications/org.tarnwick.Tarnwick.desktop share/metainfo/org.tarnwick.Tarnwick.metainfo.xml \
          share/man/{,de/}man6/tarnwick{,-help}.6.gz \
          share/doc/tarnwick/{copyright,changelog.Debian.gz} \
