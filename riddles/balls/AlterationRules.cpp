@@ -46,7 +46,7 @@ void AlterationRules::SetUpLevel(int level) {
     SetRows(rows, KindOf);
 }
 
-bool AlterationRules::AcceptsDrop(BoardCell from, BoardCell to, int) const { return KnightMove(from, to); }
+bool AlterationRules::InReach(BoardCell from, BoardCell to) const { return KnightMove(from, to); }
 
 // Every field that held a ball at the start holds the other colour.
 bool AlterationRules::IsSolved() const {

@@ -19,10 +19,10 @@ public:
     Hint NextMove() const override { return hints_.NextMove(*this); }
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
+    bool InReach(BoardCell from, BoardCell to) const override;  // a knight's jump, wherever it lands
 
 protected:
     void SetUpLevel(int level) override;
-    bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
     // The position is judged after a ball has come back from a refused
     // jump too.
     bool JudgesRefusedDrop() const override { return true; }

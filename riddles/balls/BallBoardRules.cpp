@@ -53,7 +53,8 @@ Steps BallBoardRules::Drop(std::optional<BoardCell> target) {
 }
 
 bool BallBoardRules::Accepts(BoardCell from, std::optional<BoardCell> target, int kind) const {
-    return target && Geometry().OnBoard(*target) && Cell(*target) == 0 && AcceptsDrop(from, *target, kind);
+    return target && Geometry().OnBoard(*target) && Cell(*target) == 0 && InReach(from, *target) &&
+           AcceptsDrop(from, *target, kind);
 }
 
 bool BallBoardRules::Allows(BoardCell from, BoardCell to) {
@@ -84,5 +85,7 @@ void BallBoardRules::SetCell(BoardCell cell, int value) {
 bool BallBoardRules::AcceptsDrop(BoardCell, BoardCell, int) const { return true; }
 
 std::vector<BoardCell> BallBoardRules::Jumped(BoardCell, BoardCell) const { return {}; }
+
+bool BallBoardRules::InReach(BoardCell, BoardCell) const { return true; }
 
 }  // namespace tarnwick

@@ -28,6 +28,11 @@ public:
     bool Allows(BoardCell from, BoardCell to);
     // Fields whose balls vanish with an accepted move (a jumped ball).
     virtual std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const;
+    // Whether a drop from one field onto the other has the shape of the
+    // room's moves (a diagonal, a knight's jump) whatever else stands on the
+    // board; the room accepts no drop out of reach, and the searches try
+    // only those in reach. Any drop by default.
+    virtual bool InReach(BoardCell from, BoardCell to) const;
 
     Verdict Judge() const override { return SolvedIf(IsSolved()); }
     virtual bool IsSolved() const = 0;
@@ -50,8 +55,8 @@ protected:
     }
 
     // The room's move rule for a ball of `kind` lifted from `from` and
-    // released over the empty field `to`. The ball is not on the board
-    // while this is asked. Any move by default.
+    // released over the empty field `to` in reach. The ball is not on the
+    // board while this is asked. Any move by default.
     virtual bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const;
     // Whether the verdict is taken after a refused drop too.
     virtual bool JudgesRefusedDrop() const { return false; }

@@ -75,7 +75,7 @@ void ConfusionRules::SetUpLevel(int level) {
     SetValues(ValuesOf(Starts[LevelIndex(level)]));
 }
 
-bool ConfusionRules::AcceptsDrop(BoardCell from, BoardCell to, int) const { return KnightMove(from, to); }
+bool ConfusionRules::InReach(BoardCell from, BoardCell to) const { return KnightMove(from, to); }
 
 confusion::Jumps ConfusionRules::Jumps() const {
     // One ball alone on the board, asked for every field it might land on.

@@ -29,6 +29,7 @@ public:
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
     bool IsSolved() const override { return Values() == Target(); }
+    bool InReach(BoardCell from, BoardCell to) const override;  // a knight's jump onto the empty field
 
     // The position the level asks for, as Values() gives a board.
     std::vector<int> Target() const;
@@ -45,7 +46,6 @@ public:
 
 protected:
     void SetUpLevel(int level) override;
-    bool AcceptsDrop(BoardCell from, BoardCell to, int kind) const override;
 
 private:
     // The level's table, read at its first hint; null when it cannot be.

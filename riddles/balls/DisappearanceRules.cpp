@@ -45,14 +45,16 @@ void DisappearanceRules::SetUpLevel(int level) {
     SetRows(Starts[std::clamp(level, 1, 3) - 1], KindOf);
 }
 
-// Two fields straight or diagonally, over a ball. Back onto its own field
-// the ball would jump itself, and its field is empty while it is in hand.
-bool DisappearanceRules::AcceptsDrop(BoardCell from, BoardCell to, int) const {
+// Two fields straight or diagonally...
+bool DisappearanceRules::InReach(BoardCell from, BoardCell to) const {
     const int dc = std::abs(to.col - from.col);
     const int dr = std::abs(to.row - from.row);
-    if ((dc != 0 && dc != 2) || (dr != 0 && dr != 2)) return false;
-    return Cell(Between(from, to)) != 0;
+    return (dc == 0 || dc == 2) && (dr == 0 || dr == 2);
 }
+
+// ... over a ball. Back onto its own field the ball would jump itself, and
+// its field is empty while it is in hand.
+bool DisappearanceRules::AcceptsDrop(BoardCell from, BoardCell to, int) const { return Cell(Between(from, to)) != 0; }
 
 std::vector<BoardCell> DisappearanceRules::Jumped(BoardCell from, BoardCell to) const { return {Between(from, to)}; }
 

@@ -18,6 +18,7 @@ public:
     BiText EntryMessage() const override;
     std::vector<BiText> RulesMessages() const override;
     std::vector<BoardCell> Jumped(BoardCell from, BoardCell to) const override;
+    bool InReach(BoardCell from, BoardCell to) const override;  // two fields straight or diagonally
     // The first drop of a shortest way, read from the level's distances.
     Hint NextMove() const override { return hints_.NextMove(*this); }
     bool IsSolved() const override { return Balls() == 1 && Cell(Centre) == Yellow; }

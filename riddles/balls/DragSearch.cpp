@@ -56,12 +56,18 @@ public:
     template <typename Drop>
     void ForEachDrop(std::uint64_t key, Drop drop) {
         const int columns = scratch_.Geometry().columns;
-        if (cells_.size() != position_.size())
-            for (std::size_t i = cells_.size(); i < position_.size(); ++i)
+        if (reach_.empty()) {
+            // Each field, and the fields in reach from it.
+            for (std::size_t i = 0; i < position_.size(); ++i)
                 cells_.push_back({static_cast<int>(i) % columns, static_cast<int>(i) / columns});
+            reach_.resize(position_.size());
+            for (std::size_t from = 0; from < position_.size(); ++from)
+                for (std::size_t to = 0; to < position_.size(); ++to)
+                    if (scratch_.InReach(cells_[from], cells_[to])) reach_[from].push_back(to);
+        }
         for (std::size_t from = 0; from < position_.size(); ++from) {
             if (position_[from] == 0) continue;
-            for (std::size_t to = 0; to < position_.size(); ++to) {
+            for (std::size_t to : reach_[from]) {
                 if (position_[to] != 0 || !scratch_.Allows(cells_[from], cells_[to])) continue;
                 // The drop as the rules make it, jumped balls and all.
                 const std::uint64_t ball = (key >> (2 * from)) & 3;
@@ -78,7 +84,8 @@ private:
     BallBoardRules& scratch_;
     std::vector<int> kinds_;
     std::vector<int> position_;
-    std::vector<BoardCell> cells_;  // of each field
+    std::vector<BoardCell> cells_;                 // of each field
+    std::vector<std::vector<std::size_t>> reach_;  // the fields in reach from each
 };
 
 Hint HintOf(const DragSearch& search) {

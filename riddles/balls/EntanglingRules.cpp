@@ -45,8 +45,11 @@ void EntanglingRules::SetUpLevel(int level) {
     }
 }
 
-bool EntanglingRules::AcceptsDrop(BoardCell from, BoardCell to, int kind) const {
-    if (std::abs(to.col - from.col) != std::abs(to.row - from.row)) return false;
+bool EntanglingRules::InReach(BoardCell from, BoardCell to) const {
+    return std::abs(to.col - from.col) == std::abs(to.row - from.row);
+}
+
+bool EntanglingRules::AcceptsDrop(BoardCell, BoardCell to, int kind) const {
     // Both whole diagonal lines through the target, past any ball on them.
     for (int dc : {-1, 1}) {
         for (int dr : {-1, 1}) {

@@ -21,6 +21,7 @@ public:
     Hint NextMove() const override { return hints_.NextMove(*this); }
     bool DarkRoom() const override { return true; }
     bool IsSolved() const override;
+    bool InReach(BoardCell from, BoardCell to) const override;  // a diagonal
 
     // Whether the level's start position has a ball on this row (in both
     // the red and the blue column).
