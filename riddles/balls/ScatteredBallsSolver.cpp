@@ -1,6 +1,7 @@
 #include "riddles/balls/ScatteredBallsSolver.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "riddles/frame/Bits.h"
@@ -19,9 +20,17 @@ public:
                 if (room.Cell({c, r}) != 0) balls |= 1u << c;
             balls_.push_back(balls);
         }
-        // Each row takes `perLine` columns; the rows that keep most come first.
+        // Each row takes `perLine` columns; for each row, the choices that
+        // keep most of its balls come first.
+        std::vector<unsigned> choices;
         for (unsigned m = 0; m < (1u << n_); ++m)
-            if (CountBits(m) == perLine) choices_.push_back(m);
+            if (CountBits(m) == perLine) choices.push_back(m);
+        for (unsigned balls : balls_) {
+            choices_.push_back(choices);
+            std::stable_sort(choices_.back().begin(), choices_.back().end(), [balls](unsigned a, unsigned b) {
+                return CountBits(a & balls) > CountBits(b & balls);
+            });
+        }
     }
 
     std::vector<unsigned> Best() {
@@ -42,7 +51,7 @@ private:
         for (int c = 0; c < n_; ++c)
             if (columns_[c] < perLine_) open |= 1u << c;
         int byRows = 0, byColumns = 0;
-        std::vector<int> below(static_cast<std::size_t>(n_), 0);
+        std::array<int, 32> below{};  // a row's columns are the bits of an unsigned
         for (int r = row; r < n_; ++r) {
             byRows += std::min(perLine_, CountBits(balls_[r] & open));
             for (unsigned m = balls_[r]; m; m &= m - 1) ++below[std::countr_zero(m)];
@@ -59,11 +68,7 @@ private:
             best_ = rows_;
             return;
         }
-        std::vector<unsigned> order = choices_;
-        std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
-            return CountBits(a & balls_[row]) > CountBits(b & balls_[row]);
-        });
-        for (unsigned choice : order) {
+        for (unsigned choice : choices_[static_cast<std::size_t>(row)]) {
             if (!Fits(row, choice)) continue;
             Count(row, choice, +1);
             rows_[row] = choice;
@@ -90,7 +95,8 @@ private:
     }
 
     int n_, perLine_;
-    std::vector<unsigned> balls_, choices_;
+    std::vector<unsigned> balls_;
+    std::vector<std::vector<unsigned>> choices_;  // of each row, in the order tried
     std::vector<unsigned> rows_;
     std::vector<int> columns_, downRight_, downLeft_;
     std::vector<unsigned> best_;
