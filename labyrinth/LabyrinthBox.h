@@ -4,6 +4,7 @@
 // player walked tile by tile, and the doors entered.
 #include <functional>
 
+#include "platform/OnDemand.h"
 #include "platform/PaintBox.h"
 #include "stage/Stage.h"
 
@@ -31,9 +32,9 @@ public:
 
     // The scenes behind the doors and the congratulation, handed in once
     // they are made; and what leaving by the exit asks of the main window.
-    TPuzzleWin* PuzzleWin = nullptr;
-    TChessWin* ChessWin = nullptr;
-    TMazeWin* MazeWin = nullptr;
+    OnDemand<TPuzzleWin> PuzzleWin;
+    OnDemand<TChessWin> ChessWin;
+    OnDemand<TMazeWin> MazeWin;
     std::function<void()> AskToClose;
 
 private:

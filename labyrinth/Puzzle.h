@@ -4,6 +4,7 @@
 // lead to the riddle's three levels once the door is open.
 #include <array>
 
+#include "platform/OnDemand.h"
 #include "platform/SceneWindow.h"
 #include "stage/Stage.h"
 
@@ -12,7 +13,7 @@ namespace tarnwick {
 class TRiddleWin;
 // The riddle window of each room 1..12 (index 0 unused), null while a room
 // has none yet.
-using RiddleWindowTable = std::array<TRiddleWin*, RoomCount + 1>;
+using RiddleWindowTable = std::array<OnDemand<TRiddleWin>, RoomCount + 1>;
 
 class TPuzzleWin : public SceneWindow {
     Q_OBJECT

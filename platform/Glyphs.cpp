@@ -2,9 +2,14 @@
 // (made at build time by the art generator), as icons and sizes.
 #include "platform/Glyphs.h"
 
+#include <QFile>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QPixmap>
+#include <functional>
+#include <memory>
 
 namespace tarnwick {
 
@@ -19,9 +24,50 @@ QPixmap CachedGlyph(const QString& path) {
     if (!pixmap.isNull()) QPixmapCache::insert(path, pixmap);
     return pixmap;
 }
-}  // namespace
 
-QIcon GlyphIcon(const QString& path) {
+// An icon whose pictures are decoded the first time it is drawn or asked
+// about, not when a window is made: a scene's buttons cost nothing until
+// the scene shows. Once made, it answers exactly as the icon it stands for.
+class DeferredIcon : public QIconEngine {
+public:
+    explicit DeferredIcon(std::function<QIcon()> make)
+        : made_(std::make_shared<Made>(Made{std::move(make), {}})) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("tarnwick-deferred"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    struct Made {
+        std::function<QIcon()> make;
+        QIcon icon;
+    };
+    const QIcon& Icon() {
+        if (made_->make) {
+            made_->icon = made_->make();
+            made_->make = nullptr;
+        }
+        return made_->icon;
+    }
+    std::shared_ptr<Made> made_;  // shared by the copies Qt makes
+};
+
+QIcon MadeGlyphIcon(const QString& path) {
     QIcon icon;
     QPixmap plain = CachedGlyph(path);
     if (plain.isNull()) return icon;
@@ -36,6 +82,12 @@ QIcon GlyphIcon(const QString& path) {
     }
     return icon;
 }
+}  // namespace
+
+QIcon GlyphIcon(const QString& path) {
+    if (!QFile::exists(path)) return {};
+    return QIcon(new DeferredIcon([path] { return MadeGlyphIcon(path); }));
+}
 
 QSize GlyphSize(const QString& path) {
     const QPixmap plain = CachedGlyph(path);
@@ -43,9 +95,12 @@ QSize GlyphSize(const QString& path) {
 }
 
 QIcon GameIcon() {
-    QIcon icon;
-    for (int size : {TARNWICK_ICON_SIZES}) icon.addFile(QStringLiteral(":/glyphs/icon%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new DeferredIcon([] {
+        QIcon icon;
+        for (int size : {TARNWICK_ICON_SIZES})
+            icon.addFile(QStringLiteral(":/glyphs/icon%1.png").arg(size), QSize(size, size));
+        return icon;
+    }));
 }
 
 }  // namespace tarnwick

@@ -46,7 +46,6 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
       cues_(cues) {
     setObjectName("TMainForm");
     setFixedSize(GameSize);
-    setWindowIcon(GameIcon());
     // Full screen shows the game on black.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -188,6 +187,16 @@ void TMainForm::BuildZoomKeys() {
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomReset(); });
     key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The emblem for the desktop's task bar comes in many sizes: they are
+    // decoded once the first frame is on the screen, not before it.
+    if (windowIcon().isNull() && !iconComing_) {
+        iconComing_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
+    }
 }
 
 void TMainForm::ShowWindow() {

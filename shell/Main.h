@@ -80,9 +80,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool iconComing_ = false;  // the task bar's emblem is on its way
     void BuildToolBar();
     void BuildZoomKeys();
     void ApplyZoom(int zoom);

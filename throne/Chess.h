@@ -2,6 +2,7 @@
 // The throne room behind door 13, on the riddle frame: the won pieces of the
 // king's chess board lie on the table, and the player carries, turns and
 // puts them down until they form the whole board again.
+#include "platform/OnDemand.h"
 #include "riddles/frame/RiddleFrame.h"
 #include "throne/ChessHand.h"
 
@@ -28,7 +29,7 @@ public:
     void MouseMove(int x, int y);
 
     // The closing window, shown when the board is whole; handed in once made.
-    TDoneWin* DoneWin = nullptr;
+    OnDemand<TDoneWin> DoneWin;
 
     // The piece in hand (kept from one visit to the next) and where its
     // 4 x 4 box is drawn while it is carried.
