@@ -1,6 +1,7 @@
 // The button glyphs, compiled into the game as Qt resources under :/glyphs
 // (made at build time by the art generator), as icons and sizes.
 #include "platform/Glyphs.h"
+#include "platform/ReadPicture.h"
 
 #include <QFile>
 #include <QIconEngine>
@@ -20,7 +21,7 @@ namespace {
 QPixmap CachedGlyph(const QString& path) {
     QPixmap pixmap;
     if (QPixmapCache::find(path, &pixmap)) return pixmap;
-    pixmap.load(path);
+    pixmap = QPixmap::fromImage(ReadPicture(path, "png"));
     if (!pixmap.isNull()) QPixmapCache::insert(path, pixmap);
     return pixmap;
 }
@@ -90,15 +91,19 @@ QIcon GlyphIcon(const QString& path) {
 }
 
 QSize GlyphSize(const QString& path) {
-    const QPixmap plain = CachedGlyph(path);
-    return plain.isNull() ? QImageReader(path).size() : plain.size();
+    // Read from the picture's header: the pixels wait until it is drawn.
+    QPixmap plain;
+    if (QPixmapCache::find(path, &plain)) return plain.size();
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
 }
 
 QIcon GameIcon() {
     return QIcon(new DeferredIcon([] {
         QIcon icon;
         for (int size : {TARNWICK_ICON_SIZES})
-            icon.addFile(QStringLiteral(":/glyphs/icon%1.png").arg(size), QSize(size, size));
+            icon.addPixmap(QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/icon%1.png").arg(size), "png")));
         return icon;
     }));
 }

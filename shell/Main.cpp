@@ -73,11 +73,14 @@ bool TMainForm::FormCreate() {
     game_.Language = Settings->ReadInteger(SettingsSection, "tongue", -1);
 
     // 4: the three shared pictures; without them there is no game.
-    // The error box names the file and what is wrong with it.
+    // The error box names the file and what is wrong with it. The labyrinth
+    // is on the first frame; the riddle and message pictures are only
+    // checked now and decoded when first drawn.
     SharedPictures& pictures = stage_.pictures;
-    const bool loaded = LoadStartPicture(game_, pictures.LabyrinthPicture, "b5.bmp", 594, 162) &&
-                        LoadStartPicture(game_, pictures.RiddlePicture, "b2.bmp", 300, 348) &&
-                        LoadStartPicture(game_, pictures.MessagePicture, "b6.bmp", 250, 125);
+    const bool loaded =
+        LoadStartPicture(game_, pictures.LabyrinthPicture, "b5.bmp", 594, 162) &&
+        LoadStartPicture(game_, pictures.RiddlePicture, "b2.bmp", 300, 348, Decoding::AtFirstUse) &&
+        LoadStartPicture(game_, pictures.MessagePicture, "b6.bmp", 250, 125, Decoding::AtFirstUse);
     if (!loaded) return false;
 
     // 5-6: the working pictures; the dice were seeded when they were made.
