@@ -31,7 +31,9 @@ LabyrinthBox::LabyrinthBox(QWidget* parent, Stage& stage)
     setObjectName("box");
     OnPaint = [this] { FormPaint(); };
     OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { boxMouseDown(b, m, x, y); };
-    setFocusPolicy(Qt::StrongFocus);
+    // The keys walk in the labyrinth while no scene is up; a click on it
+    // moves no keyboard focus (under a scene, the scene keeps it).
+    setFocusPolicy(Qt::TabFocus);
     Cursor = new CursorFrame(this);
     AccessibleGrid::Attach(this, {[] { return GridCols; }, [] { return GridRows; },
                                   [this](int c, int r) { return TileName(game_, c, r); },

@@ -23,7 +23,9 @@ BoardKeys::BoardKeys(QWidget* scene, QWidget* board, Input input, std::function<
       layout_(std::move(layout)),
       mouse_(std::move(mouse)),
       frame_(new CursorFrame(board)) {
-    board_->setFocusPolicy(Qt::StrongFocus);
+    // Tab and the arrow keys give the board the keyboard; a click leaves it
+    // where it was (Enter still shows the rules after a move of the mouse).
+    board_->setFocusPolicy(Qt::TabFocus);
     // The arrow keys reach the board from wherever the keyboard is in the
     // room, before a button takes them to move the focus.
     scene_->installEventFilter(this);

@@ -100,6 +100,11 @@ void TRiddleWin::Paint() {
     CopyRect(canvas_.Window(), 0, 0, canvas_.Room(), 0, 0, Width, Height);
     view_->DrawBoard(canvas_);
     view_->DrawExtras(canvas_);
+    // A ball in hand stays in hand, over what now lies under it.
+    if (drag_ && drag_->DragKind() != 0) {
+        canvas_.SaveUnderBall(DragX, DragY);
+        canvas_.DrawBall(DragX, DragY, view_->SpriteColumn(drag_->DragKind()));
+    }
 }
 
 void TRiddleWin::AfterRules() {

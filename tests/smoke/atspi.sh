@@ -47,11 +47,8 @@ finish() {
 trap finish EXIT
 
 # A display of our own.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$here/display.sh"
+own_display "$work"
 export QT_QPA_PLATFORM=xcb
 
 # A session bus of our own, then the accessibility bus on it.
@@ -86,12 +83,7 @@ printf '[Tarnwick]\ntongue=0\nleft=100\ntop=80\nsound=0\ngame=%s\n' "$work/saved
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$game" > "$work/game.log" 2>&1 &
 game_pid=$!
-window=""
-for _ in $(seq 100); do
-  window="$(xdotool search --onlyvisible --class tarnwick 2>/dev/null | head -1 || true)"
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+window="$(await_window "$game_pid" --onlyvisible --class tarnwick)"
 [ -n "$window" ] || { echo "no game window"; cat "$work/game.log"; exit 1; }
 # Without a window manager nothing gives the window the keyboard: the test
 # does, and keeps the pointer over it.

@@ -6,9 +6,10 @@ plays a few keys with xdotool on the way in.
 
 The game stands on door 1 of a saved game, in English, with the sound off.
 Checked: the tool bar's ten buttons by name, the sound button's checked
-state before and after Ctrl+M; the door room's name; the text of the
-room's entry message through the text interface; room 1's board as a table
-of 5 x 4 named cells, and the focused cell following the cursor.
+state before and after Ctrl+M; where the labyrinth says the figure stands;
+the door room's name; the text of the room's entry message through the
+text interface; room 1's board as a table of 5 x 4 named cells, and the
+focused cell following the cursor.
 Every wait is bounded; a fault ends the script with its reason."""
 import subprocess
 import sys
@@ -115,9 +116,16 @@ def main():
     if states(sound).contains(pyatspi.STATE_CHECKED):
         fail("the sound button shows checked with the sound off")
 
-    # Keys go to the game window, under the pointer.
-    time.sleep(0.5)
-    key("space")  # the splash goes
+    # The splash goes by itself; then the window has its title and the
+    # labyrinth the keyboard.
+    until("the splash to go", lambda: named(app, "Tarnwick V1.3"))
+    until("the labyrinth to have the keyboard",
+          lambda: states(named(app, "labyrinth", (pyatspi.ROLE_TABLE,))).contains(pyatspi.STATE_FOCUSED))
+    # The labyrinth tells where the figure stands and which ways are open.
+    labyrinth = named(app, "labyrinth", (pyatspi.ROLE_TABLE,))
+    if labyrinth.description != "You stand in row 1, column 0. Open ways: east.":
+        fail("the labyrinth says %r" % labyrinth.description)
+    print("labyrinth:", labyrinth.description)
     key("ctrl+m")
     until("the sound button checked after Ctrl+M",
           lambda: states(named(app, "I dont always like the sound.", buttons)).contains(pyatspi.STATE_CHECKED))

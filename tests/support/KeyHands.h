@@ -11,22 +11,23 @@
 
 namespace tarnwick::testing {
 
-// One key, pressed and let go where the keyboard is.
-inline void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
+// One key, pressed and let go where the keyboard is (or on a widget of a
+// scene that the test runs without showing it).
+inline void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* on = nullptr) {
+    QWidget* focus = on ? on : QApplication::focusWidget();
     QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(key), modifiers);
 }
 
 // The board's cursor led to a place (in the cursor's steps) with the arrow
 // keys; the first key only shows where it stands.
-inline void LeadCursor(BoardKeys& keys, QPoint to) {
-    if (!keys.Showing()) Press(Qt::Key_Right);
+inline void LeadCursor(BoardKeys& keys, QPoint to, QWidget* on = nullptr) {
+    if (!keys.Showing()) Press(Qt::Key_Right, Qt::NoModifier, on);
     for (int n = 0; n < 400 && keys.Cursor() != to; ++n) {
         const QPoint at = keys.Cursor();
         if (at.x() != to.x()) {
-            Press(at.x() < to.x() ? Qt::Key_Right : Qt::Key_Left);
+            Press(at.x() < to.x() ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier, on);
         } else {
-            Press(at.y() < to.y() ? Qt::Key_Down : Qt::Key_Up);
+            Press(at.y() < to.y() ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier, on);
         }
     }
 }
