@@ -57,6 +57,7 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
     BuildToolBar();
     box = new LabyrinthBox(GameArea, stage_);
     box->AskToClose = [this] { close(); };
+    box->setFocus();
     BuildZoomKeys();
     SetSceneHost(GameArea);
 }
@@ -145,6 +146,8 @@ void TMainForm::Activate() {
     if (windows_.Splash) windows_.Splash->ShowModal();
     setWindowTitle(QStringLiteral("Tarnwick V1.3"));
     if (game_.ShowStoryAtStart && windows_.IntroWin) windows_.IntroWin->ShowModal();
+    // The scenes of the start are gone: the keys walk in the labyrinth.
+    box->setFocus();
 }
 
 void TMainForm::NewGame() { game_.Replace(NewGamePlay(game_, stage_.random)); }

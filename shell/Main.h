@@ -101,6 +101,9 @@ private:
     bool closing_ = false;
 };
 
+// A key as the player reads it in the language (Ctrl+S, Strg+S).
+QString KeyName(QKeyCombination key, int language);
+
 // Where the settings file lives, and its section.
 std::string SettingsFileName();
 constexpr const char* SettingsSection = "Tarnwick";

@@ -46,6 +46,11 @@ protected:
     std::vector<BiText> RulesMessages() const override;
 
 private:
+    // The table's keys: the cursor over its cells, a press picks up and
+    // puts down as the left button does, R turns as the right one.
+    void UseKeys();
+    // What lies on a table cell, for a screen reader.
+    QString CellName(QPoint cell) const;
     void DrawPiece(int piece, int x, int y);
     void ErasePiece(int piece);
     void SaveAndDrawPiece();

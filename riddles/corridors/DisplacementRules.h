@@ -33,8 +33,8 @@ public:
     bool Grab(BoardCell cell) override;
     Steps PushTo(std::optional<BoardCell> cell) override;
     Steps Release() override;
-    bool Holding() const { return held_ != 0; }
-    BoardCell HeldAt() const { return heldAt_; }
+    bool Holding() const override { return held_ != 0; }
+    BoardCell HeldAt() const override { return heldAt_; }
 
     // The whole board row by row, for tests and solvers.
     std::vector<int> Values() const { return board_; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/SceneWindow.h"
+#include "riddles/frame/BoardKeys.h"
 #include "riddles/frame/RiddleCanvas.h"
 #include "stage/Stage.h"
 
@@ -37,6 +38,9 @@ public:
     QPushButton* EscBtn;
     QPushButton* OKBtn;
 
+    // The keys of the board, once the room has said what input it takes.
+    BoardKeys* Keys = nullptr;
+
 protected:
     TRiddleFrame(Stage& stage, int width, int height, const FrameButtons& buttons);
 
@@ -51,6 +55,17 @@ protected:
     void ShowSolved(bool solved);
     // The buttons' hints in the game's language.
     void SetHints();
+
+    // The board's keys, and the board told to a screen reader as a table
+    // of its fields, each named by `name` (x column, y row), the cursor's
+    // field the one in focus.
+    void UseBoard(BoardKeys::Input input, std::function<BoardKeys::Layout()> layout, BoardKeys::Mouse mouse,
+                  std::function<QString(QPoint field)> name);
+    // What lies on the board changed.
+    void BoardChanged();
+    // Escape lets go of what the keys carry, else leaves by the leave
+    // button while it shows.
+    void keyPressEvent(QKeyEvent* event) override;
 
     Stage& stage_;
     RiddleCanvas canvas_;

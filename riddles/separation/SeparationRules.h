@@ -37,6 +37,9 @@ public:
     bool IsSolved() const;
 
     Steps Click(const BoardPoint& point) override;
+    // A click cuts the line nearest to it: the lines between the fields
+    // are what is clicked.
+    int ClickPointsPerField() const override { return 2; }
 
     int Size() const { return Geometry().columns; }  // fields per side
     bool Cut(Edge edge) const;
