@@ -63,9 +63,6 @@ protected:
                   std::function<QString(QPoint field)> name);
     // What lies on the board changed.
     void BoardChanged();
-    // Escape lets go of what the keys carry, else leaves by the leave
-    // button while it shows.
-    void keyPressEvent(QKeyEvent* event) override;
 
     Stage& stage_;
     RiddleCanvas canvas_;
