@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace tarnwick {
@@ -204,7 +205,16 @@ public:
     }
 
 private:
-    QString Words() const { return static_cast<const QLabel*>(object())->text(); }
+    // The words as read, without the marks of a text in rich form.
+    QString Words() const {
+        const auto* label = static_cast<const QLabel*>(object());
+        const bool rich = label->textFormat() == Qt::RichText ||
+                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        if (!rich) return label->text();
+        QTextDocument document;
+        document.setHtml(label->text());
+        return document.toPlainText();
+    }
 };
 
 QAccessibleInterface* GameInterfaces(const QString&, QObject* object) {

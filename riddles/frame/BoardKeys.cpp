@@ -80,6 +80,9 @@ bool BoardKeys::Key(QKeyEvent* event) {
     case Qt::Key_Right: move(1, 0); return true;
     case Qt::Key_Up: move(0, -1); return true;
     case Qt::Key_Down: move(0, 1); return true;
+    case Qt::Key_Escape:
+        if (!LetGo() && leave) leave();
+        return true;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:

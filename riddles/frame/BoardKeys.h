@@ -11,7 +11,8 @@
 //  - carry (the throne room): a press picks up or puts down, as a click of
 //    the left button; the turn key turns what is carried, as the right one.
 // Escape lets go of a carried ball (it goes back, as one let go off the
-// board). The keys reach the board wherever the keyboard is in the room;
+// board), and else leaves the room. The keys reach the board wherever the
+// keyboard is in the room;
 // Space and Enter act on the board only while it has the keyboard (the
 // arrow keys give it to it), and press the buttons otherwise.
 #include <QObject>
@@ -73,6 +74,8 @@ public:
 
     // The key that turns what is carried (the throne room).
     int turnKey = 0;
+    // Escape with nothing to let go of: the room's way out.
+    std::function<void()> leave;
     // Told after every key that moved the cursor or acted on the board.
     std::function<void()> onCursor;
     std::function<void()> onAction;

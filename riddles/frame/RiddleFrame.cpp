@@ -1,7 +1,5 @@
 #include "riddles/frame/RiddleFrame.h"
 
-#include <QKeyEvent>
-
 #include "platform/Accessible.h"
 #include "riddles/frame/FieldNames.h"
 #include "state/Texts.h"
@@ -64,20 +62,15 @@ void TRiddleFrame::UseBoard(BoardKeys::Input input, std::function<BoardKeys::Lay
                     [this]() -> std::optional<QPoint> { return Keys->Field(); }});
     Keys->onCursor = [grid] { grid->CursorMoved(); };
     Keys->onAction = [grid] { grid->Changed(); };
+    // Never away from a solved riddle by Escape: the success button is the
+    // way out then.
+    Keys->leave = [this] {
+        if (EscBtn->isVisibleTo(this)) EscBtn->click();
+    };
 }
 
 void TRiddleFrame::BoardChanged() {
     if (AccessibleGrid* grid = AccessibleGrid::Of(surface())) grid->Changed();
-}
-
-void TRiddleFrame::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
-        SceneWindow::keyPressEvent(event);
-        return;
-    }
-    // Never away from a solved riddle: the success button is the way out then.
-    if (Keys && Keys->LetGo()) return;
-    if (EscBtn->isVisibleTo(this)) EscBtn->click();
 }
 
 }  // namespace tarnwick

@@ -2,7 +2,8 @@
 // The frame that every riddle room and the throne room share: a scene with
 // its drawing canvas; the help button, which shows the rules one message
 // after the other; the leave button and, in its place once the riddle is
-// solved, the success button; and in the riddle rooms the reset button.
+// solved, the success button; and in the riddle rooms the reset button;
+// the keys of the board (BoardKeys), one way for every room.
 // What the frame says and shows comes through the stage and the pictures
 // handed to its canvas.
 #include <QPushButton>
@@ -63,9 +64,6 @@ protected:
                   std::function<QString(QPoint field)> name);
     // What lies on the board changed.
     void BoardChanged();
-    // Escape lets go of what the keys carry, else leaves by the leave
-    // button while it shows.
-    void keyPressEvent(QKeyEvent* event) override;
 
     Stage& stage_;
     RiddleCanvas canvas_;

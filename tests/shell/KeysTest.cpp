@@ -85,6 +85,11 @@ private slots:
             const Pixel over = rules.Geometry().Centre({1, 2});
             if (entangling.DragX != over.x || entangling.DragY != over.y)
                 QTest::qFail("the ball does not go with the cursor", __FILE__, __LINE__);
+            // A repaint of the room (the frame moving over it) keeps the
+            // ball in hand on the screen.
+            entangling.Paint();
+            if (solve::ShowsRoomBackground(entangling, over.x - 14, over.y - 14, 28, 28))
+                QTest::qFail("a repaint took the ball in hand away", __FILE__, __LINE__);
             rig_.TakeCues();
             Key(board, Qt::Key_Space);  // dropped one field down the diagonal
             if (rules.Cell({1, 2}) == 0 || rules.DragKind() != 0) QTest::qFail("not dropped", __FILE__, __LINE__);
@@ -408,6 +413,12 @@ private slots:
         QCOMPARE(label->textInterface()->text(2, 9), QString("message"));
         QCOMPARE(label->textInterface()->characterCount(), 10);
         QCOMPARE(label->text(QAccessible::Name), QString("A message."));
+        windows_.MessDlg->Mess->setText("<p>Rich <b>words</b></p>");
+        QCOMPARE(label->textInterface()->text(0, -1), QString("Rich words"));
+        // Space reads as "go on", as Return and a click do.
+        windows_.MessDlg->setResult(0);
+        QTest::keyClick(windows_.MessDlg, Qt::Key_Space);
+        QCOMPARE(windows_.MessDlg->result(), ModalDone);
     }
 
     // The frame shows only once a key is used, and a click takes it away.
