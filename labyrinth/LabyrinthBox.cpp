@@ -1,7 +1,11 @@
 #include "labyrinth/LabyrinthBox.h"
 
+#include <QKeyEvent>
+
 #include "labyrinth/Corridors.h"
 #include "labyrinth/LabyrinthLayout.h"
+#include "labyrinth/LabyrinthWords.h"
+#include "platform/Accessible.h"
 #include "labyrinth/Maze.h"
 #include "labyrinth/Puzzle.h"
 #include "labyrinth/Scramble.h"
@@ -27,6 +31,91 @@ LabyrinthBox::LabyrinthBox(QWidget* parent, Stage& stage)
     setObjectName("box");
     OnPaint = [this] { FormPaint(); };
     OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { boxMouseDown(b, m, x, y); };
+    // The keys walk in the labyrinth while no scene is up; a click on it
+    // moves no keyboard focus (under a scene, the scene keeps it).
+    setFocusPolicy(Qt::TabFocus);
+    Cursor = new CursorFrame(this);
+    AccessibleGrid::Attach(this, {[] { return GridCols; }, [] { return GridRows; },
+                                  [this](int c, int r) { return TileName(game_, c, r); },
+                                  [](int c, int r) { return QRect(Tile * c, Tile * r, Tile, Tile); },
+                                  [this]() -> std::optional<QPoint> {
+                                      if (CursorArrow < 0) return QPoint(game_.PlayerCol, game_.PlayerRow);
+                                      const Cell arrow = ArrowCell(CursorArrow);
+                                      return QPoint(arrow.col, arrow.row);
+                                  }});
+}
+
+Cell LabyrinthBox::ArrowCell(int arrow) {
+    // Clockwise from the top left: the top wall, the right wall, the
+    // bottom wall from the right, the left wall from below.
+    static constexpr Cell Arrows[ArrowCount] = {{1, 0}, {3, 0},  {5, 0}, {7, 0}, {9, 0}, {10, 2}, {10, 4},
+                                                {9, 6}, {7, 6},  {5, 6}, {3, 6}, {1, 6}, {0, 4},  {0, 2}};
+    return Arrows[(arrow % ArrowCount + ArrowCount) % ArrowCount];
+}
+
+bool LabyrinthBox::focusNextPrevChild(bool next) {
+    if (Busy) return true;
+    if (!Cursor->Showing() || CursorArrow < 0) {
+        CursorArrow = next ? 0 : ArrowCount - 1;
+    } else {
+        CursorArrow = (CursorArrow + (next ? 1 : ArrowCount - 1)) % ArrowCount;
+    }
+    ShowCursor();
+    return true;
+}
+
+void LabyrinthBox::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    int direction = -1;
+    switch (event->key()) {
+    case Qt::Key_Right: direction = East; break;
+    case Qt::Key_Up: direction = North; break;
+    case Qt::Key_Left: direction = West; break;
+    case Qt::Key_Down: direction = South; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: break;
+    default: PaintBox::keyPressEvent(event); return;
+    }
+    if (mods != Qt::NoModifier) {
+        PaintBox::keyPressEvent(event);
+        return;
+    }
+    if (Busy) return;
+    if (!Cursor->Showing()) CursorArrow = -1;
+    if (direction >= 0) {
+        constexpr int dx[4] = {1, 0, -1, 0}, dy[4] = {0, -1, 0, 1};
+        const int c = game_.PlayerCol + dx[direction], r = game_.PlayerRow + dy[direction];
+        int line = 0, shift = 0;
+        CursorArrow = -1;
+        ShowCursor();
+        // A step only: an arrow beside the figure is no corridor to walk into.
+        if (!game_.MazeRestored && ArrowAt(c, r, line, shift)) return;
+        ClickTile(c, r);
+    } else if (CursorArrow >= 0) {
+        const Cell arrow = ArrowCell(CursorArrow);
+        int line = 0, shift = 0;
+        if (!game_.MazeRestored && ArrowAt(arrow.col, arrow.row, line, shift)) ShiftAt(line, shift);
+    } else {
+        ShowCursor();
+        ClickTile(game_.PlayerCol, game_.PlayerRow);
+    }
+    ShowCursor();
+}
+
+void LabyrinthBox::ShowCursor() {
+    QPoint at(game_.PlayerCol, game_.PlayerRow);
+    if (CursorArrow >= 0) at = QPoint(ArrowCell(CursorArrow).col, ArrowCell(CursorArrow).row);
+    Cursor->ShowAt(QRect(Tile * at.x(), Tile * at.y(), Tile, Tile));
+    if (AccessibleGrid* grid = AccessibleGrid::Of(this)) grid->CursorMoved();
+}
+
+void LabyrinthBox::Tell() {
+    const QString where = WhereTheFigureStands(game_);
+    if (accessibleDescription() != where) setAccessibleDescription(where);
+    const QString name = stage_.Text({"Labyrinth", "labyrinth"});
+    if (accessibleName() != name) setAccessibleName(name);
+    if (AccessibleGrid* grid = AccessibleGrid::Of(this)) grid->Changed();
 }
 
 void LabyrinthBox::DrawTile(int c, int r) {
@@ -48,6 +137,8 @@ void LabyrinthBox::FormPaint() {
     for (int r = 0; r < GridRows; ++r)
         for (int c = 0; c < GridCols; ++c) DrawTile(c, r);
     DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
+    // Drawn whole after a new or loaded game: the figure may stand elsewhere.
+    Tell();
 }
 
 void LabyrinthBox::ShiftLine(int line, int direction, bool animate) {
@@ -105,12 +196,21 @@ void LabyrinthBox::boxMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, i
 
     int line = 0, direction = 0;
     if (!game_.MazeRestored && ArrowAt(c, r, line, direction)) {
-        Busy = true;
-        ShiftLine(line, direction, true);
-        Busy = false;
-        CheckRestored();
+        ShiftAt(line, direction);
         return;
     }
+    ClickTile(c, r);
+}
+
+void LabyrinthBox::ShiftAt(int line, int direction) {
+    Busy = true;
+    ShiftLine(line, direction, true);
+    Busy = false;
+    Tell();
+    CheckRestored();
+}
+
+void LabyrinthBox::ClickTile(int c, int r) {
     const auto leave = [this] {
         if (AskToClose) AskToClose();
     };
@@ -125,6 +225,7 @@ void LabyrinthBox::boxMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, i
     const int walk = WalkDirection(game_, c, r);
     if (walk < 0) return;
     Walk(walk);
+    Tell();
     if (walk == West && game_.PlayerCol == ExitCell.col && game_.PlayerRow == ExitCell.row) {
         leave();
     } else {
@@ -158,6 +259,7 @@ void LabyrinthBox::EnterDoor() {
     DrawTile(game_.PlayerCol, game_.PlayerRow);
     DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
     Flush(QRect(Tile * game_.PlayerCol, Tile * game_.PlayerRow, Tile, Tile));
+    Tell();
 
     // The chancellor's spell.
     const int oldX = Tile * game_.PlayerCol + Stand, oldY = Tile * game_.PlayerRow + Stand;
@@ -168,6 +270,8 @@ void LabyrinthBox::EnterDoor() {
     const int newX = Tile * game_.PlayerCol + Stand, newY = Tile * game_.PlayerRow + Stand;
     DrawPlayer(newX, newY, 1, South);
     Flush(QRect(newX, newY, SpriteWidth, SpriteHeight));
+    Tell();
+    if (Cursor->Showing() && CursorArrow < 0) ShowCursor();
 }
 
 bool LabyrinthBox::VisitRoom(int door) {

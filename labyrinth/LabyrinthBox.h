@@ -4,7 +4,10 @@
 // player walked tile by tile, and the doors entered.
 #include <functional>
 
+#include "platform/OnDemand.h"
+#include "platform/CursorFrame.h"
 #include "platform/PaintBox.h"
+#include "labyrinth/Corridors.h"
 #include "stage/Stage.h"
 
 namespace tarnwick {
@@ -26,17 +29,38 @@ public:
     void boxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void EnterDoor();
 
+    // The keys: an arrow key walks the figure one tile, as a click on the
+    // tile beside him in that direction does; Tab and Shift+Tab take the
+    // cursor round the arrows in the wall; Space or Enter shift the line of
+    // the arrow under it, or, with the cursor on the figure, do what a
+    // click on him does (enter the door he stands on, leave by the exit).
+    CursorFrame* Cursor;
+    int CursorArrow = -1;  // the arrow the cursor is on (the wall's arrows clockwise from the top left), -1 the figure
+    // The arrows in the order Tab takes the cursor round them.
+    static constexpr int ArrowCount = 14;
+    static Cell ArrowCell(int arrow);
+
     // True while an animation runs: clicks made meanwhile are not taken.
     bool Busy = false;
 
     // The scenes behind the doors and the congratulation, handed in once
     // they are made; and what leaving by the exit asks of the main window.
-    TPuzzleWin* PuzzleWin = nullptr;
-    TChessWin* ChessWin = nullptr;
-    TMazeWin* MazeWin = nullptr;
+    OnDemand<TPuzzleWin> PuzzleWin;
+    OnDemand<TChessWin> ChessWin;
+    OnDemand<TMazeWin> MazeWin;
     std::function<void()> AskToClose;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
 private:
+    // A click on a tile that is not an arrow: a step, a door, the exit.
+    void ClickTile(int c, int r);
+    void ShiftAt(int line, int direction);
+    void ShowCursor();
+    // Where the figure stands and which ways are open, told anew.
+    void Tell();
     void Walk(int direction);
     // The room behind a door; false while the door leads nowhere yet.
     bool VisitRoom(int door);

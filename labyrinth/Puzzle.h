@@ -3,7 +3,10 @@
 // the piece of the chess board won there, and the three wall stones that
 // lead to the riddle's three levels once the door is open.
 #include <array>
+#include <vector>
 
+#include "platform/OnDemand.h"
+#include "platform/CursorFrame.h"
 #include "platform/SceneWindow.h"
 #include "stage/Stage.h"
 
@@ -12,7 +15,7 @@ namespace tarnwick {
 class TRiddleWin;
 // The riddle window of each room 1..12 (index 0 unused), null while a room
 // has none yet.
-using RiddleWindowTable = std::array<TRiddleWin*, RoomCount + 1>;
+using RiddleWindowTable = std::array<OnDemand<TRiddleWin>, RoomCount + 1>;
 
 class TPuzzleWin : public SceneWindow {
     Q_OBJECT
@@ -32,12 +35,23 @@ public:
     unsigned char DoorState = 0;  // 0 closed, 1 open with the piece, 2 open with the stones
     int Room = 1;
 
+    // The keys: Tab and Shift+Tab (or the arrow keys) take the cursor round
+    // what there is to click (the closed door; the piece; the three
+    // stones), Space or Enter click it, Escape leaves the room.
+    CursorFrame* Cursor;
+    int CursorItem = 0;  // which of them the cursor is on
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void DrawOpenDoor();
     void DrawPiece();
+    // What there is to click now, and where its picture lies.
+    std::vector<QRect> Clickables() const;
+    // The room's name and how the door stands, for a screen reader.
+    void TellState();
 
     Stage& stage_;
     Game& game_;

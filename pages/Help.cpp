@@ -19,7 +19,8 @@ const LabelPlace LabelPlaces[10] = {
 
 }  // namespace
 
-THelpWin::THelpWin(const Stage& stage) : PageWindow(stage, "THelpWin", HelpPageCount, {"Genug.", "That's enough."}) {
+THelpWin::THelpWin(const Stage& stage)
+    : PageWindow(stage, "THelpWin", HelpPageCount, {"Genug.", "That's enough."}, {"Hilfe", "Help"}) {
     for (int n = 1; n <= 9; ++n) {
         const LabelPlace& place = LabelPlaces[n];
         c[n] = AddLabel(QString("c%1").arg(n), 10, place.top, 380, place.height, place.pixelHeight);

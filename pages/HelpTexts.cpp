@@ -9,6 +9,7 @@ const BiText Rooms{"Die verschlossenen Kammern", "The closed rooms"};
 const BiText Riddles{"Die Rätsel", "The riddles"};
 const BiText ThroneRoom{"Der alte Thronsaal", "The old throne room"};
 const BiText MoreRiddles{"Die zusätzlichen Rätsel", "The additional riddles"};
+const BiText Keys{"Die Tasten", "The keys"};
 }  // namespace
 
 const HelpPageContent HelpPages[HelpPageCount + 1] = {
@@ -153,6 +154,42 @@ const HelpPageContent HelpPages[HelpPageCount + 1] = {
        {"Hinter jedem Stein verbirgt sich ein weiteres, ähnliches Rätsel von größerer "
         "Schwierigkeit.",
         "Behind each stone hides a further riddle of the same kind, but harder."}}}},
+    {"b4.bmp",
+     Keys,
+     {{2,
+       {"Die Pfeiltasten führen Dich durch die Gänge. Tab und Umschalt+Tab wählen einen Pfeil in "
+        "der Mauer; die Leertaste oder die Eingabetaste schiebt seine Reihe.",
+        "The arrow keys walk you through the corridors. Tab and Shift+Tab pick an arrow in the "
+        "wall; Space or Enter shifts its line."}},
+      {6,
+       {"Auf einer Tür öffnet sie die Leertaste. Vor der Tür wählt Tab die Tür, das Teil oder "
+        "einen Stein, die Leertaste klickt darauf, Esc geht zurück.",
+        "On a door, Space opens it. Before the door, Tab picks the door, the piece or a stone, "
+        "Space clicks it, and Escape goes back."}}}},
+    {"b1.bmp",
+     Keys,
+     {{2,
+       {"In den Kammern führen die Pfeiltasten einen Rahmen über das Brett. Die Leertaste hebt "
+        "eine Kugel auf, trägt sie mit und setzt sie ab, oder sie klickt das Feld.",
+        "In the rooms the arrow keys lead a frame over the board. Space lifts a ball, carries it "
+        "along and puts it down, or clicks the field."}},
+      {6,
+       {"Tab erreicht die Knöpfe, Esc verlässt die Kammer. Im Thronsaal hebt die Leertaste ein "
+        "Teil auf und legt es ab; R dreht es.",
+        "Tab reaches the buttons, Escape leaves the room. In the throne room Space picks up a "
+        "piece and puts it down; R turns it."}}}},
+    {"b7.bmp",
+     Keys,
+     {{2,
+       {"Strg+N neues Spiel, Strg+O laden, Strg+S speichern, Strg+M Geräusche, Strg+Q Ende; F1 "
+        "die Regeln, F2 diese Hilfe, F3 die Geschichte, Strg+I wer es war, Strg+G mehr Spiele.",
+        "Ctrl+N new game, Ctrl+O load, Ctrl+S save, Ctrl+M sound, Ctrl+Q quit; F1 the rules, F2 "
+        "this help, F3 the story, Ctrl+I who made it, Ctrl+G more games."}},
+      {6,
+       {"In diesen Seiten blättern die Pfeiltasten, Esc schließt sie. Strg+Plus und Strg+Minus "
+        "ändern die Größe, Strg+0 setzt sie zurück, F11 füllt den Bildschirm.",
+        "The arrow keys turn these pages, Escape closes them. Ctrl+Plus and Ctrl+Minus change "
+        "the size, Ctrl+0 sets it back, F11 fills the screen."}}}},
 };
 
 }  // namespace tarnwick

@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-constexpr int HelpPageCount = 12;
+// Twelve pages on the game, then three on its keys.
+constexpr int HelpPageCount = 15;
 
 struct HelpText {
     int label;  // 2..9: the label c2..c9 the text goes into; 0 = no text

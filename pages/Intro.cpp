@@ -39,7 +39,8 @@ const LabelRect LabelRects[20] = {
 }  // namespace
 
 TIntroWin::TIntroWin(const Stage& stage)
-    : PageWindow(stage, "TIntroWin", PageCount, {"Ich möcht beginnen.", "Start now."}) {
+    : PageWindow(stage, "TIntroWin", PageCount, {"Ich möcht beginnen.", "Start now."},
+                 {"Die Geschichte", "The story"}) {
     for (int n = 1; n <= 19; ++n) {
         const LabelRect& r = LabelRects[n];
         Label[n] = AddLabel(QString("Label%1").arg(n), r.left, r.top, r.width, r.height,

@@ -1,5 +1,6 @@
 #include "pages/PageKit.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -44,8 +45,9 @@ void PageLabel::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), TextFlags, text());
 }
 
-PageWindow::PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint)
-    : SceneWindow(400, 300), stage_(stage), pageCount_(pageCount), okHint_(okHint) {
+PageWindow::PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint,
+                       const BiText& title)
+    : SceneWindow(400, 300), stage_(stage), pageCount_(pageCount), okHint_(okHint), title_(title) {
     setObjectName(name);
     SetClosableBySystem(false);
     surface()->OnPaint = [this] { Paint(); };
@@ -61,6 +63,34 @@ PageWindow::PageWindow(const Stage& stage, const char* name, int pageCount, cons
     connect(OKBtn, &QPushButton::clicked, this, [this] { Finish(ModalDone); });
     connect(DownBtn, &QPushButton::clicked, this, [this] { NextPage(); });
     connect(UpBtn, &QPushButton::clicked, this, [this] { PrevPage(); });
+    for (QPushButton* button : {OKBtn, DownBtn, UpBtn}) button->installEventFilter(this);
+}
+
+bool PageWindow::TurnByKey(const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: NextPage(); return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp: PrevPage(); return true;
+    default: return false;
+    }
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    if (TurnByKey(event)) return;
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        OKBtn->click();
+        return;
+    }
+    SceneWindow::keyPressEvent(event);
+}
+
+bool PageWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && TurnByKey(static_cast<QKeyEvent*>(event))) return true;
+    return SceneWindow::eventFilter(watched, event);
 }
 
 PageLabel* PageWindow::AddLabel(const QString& name, int left, int top, int width, int height,
@@ -87,9 +117,10 @@ void PageWindow::showEvent(QShowEvent* event) {
 
 void PageWindow::Activate() {
     FillTexts();
-    DownBtn->setToolTip(stage_.Text(DownHint));
-    UpBtn->setToolTip(stage_.Text(UpHint));
-    OKBtn->setToolTip(stage_.Text(okHint_));
+    SetHint(DownBtn, stage_.Text(DownHint));
+    SetHint(UpBtn, stage_.Text(UpHint));
+    SetHint(OKBtn, stage_.Text(okHint_));
+    setAccessibleName(stage_.Text(title_));
     TurnTo(1);
 }
 

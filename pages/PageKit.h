@@ -27,7 +27,9 @@ protected:
 
 // A 400 x 300 window of pages, opened on page 1 every time: DownBtn leafs
 // on (dead on the last page), UpBtn back (dead on the first), OKBtn closes
-// the window with result 1; the system cannot close it.
+// the window with result 1; the system cannot close it. The keys: the
+// arrow keys (and Page Up, Page Down) leaf back and on, Escape closes the
+// window as OKBtn does.
 class PageWindow : public SceneWindow {
     Q_OBJECT
 public:
@@ -48,9 +50,13 @@ public:
     QPushButton* UpBtn;
 
 protected:
-    // okHint is the tool tip of OKBtn: what closing means in this window.
-    PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint);
+    // okHint is the tool tip of OKBtn: what closing means in this window;
+    // title what a screen reader calls the window.
+    PageWindow(const Stage& stage, const char* name, int pageCount, const BiText& okHint, const BiText& title);
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The arrow keys turn the pages also while a button has the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A page text with the given name, under the buttons.
     PageLabel* AddLabel(const QString& name, int left, int top, int width, int height,
                         int pixelHeight);
@@ -71,8 +77,12 @@ protected:
 private:
     void TurnTo(int page);
 
+    // Turns the page for a key; false when the key turns none.
+    bool TurnByKey(const QKeyEvent* event);
+
     int pageCount_;
     BiText okHint_;
+    BiText title_;
 };
 
 }  // namespace tarnwick

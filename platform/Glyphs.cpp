@@ -1,10 +1,16 @@
 // The button glyphs, compiled into the game as Qt resources under :/glyphs
 // (made at build time by the art generator), as icons and sizes.
 #include "platform/Glyphs.h"
+#include "platform/ReadPicture.h"
 
+#include <QFile>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QPixmap>
+#include <functional>
+#include <memory>
 
 namespace tarnwick {
 
@@ -15,13 +21,54 @@ namespace {
 QPixmap CachedGlyph(const QString& path) {
     QPixmap pixmap;
     if (QPixmapCache::find(path, &pixmap)) return pixmap;
-    pixmap.load(path);
+    pixmap = QPixmap::fromImage(ReadPicture(path, "png"));
     if (!pixmap.isNull()) QPixmapCache::insert(path, pixmap);
     return pixmap;
 }
-}  // namespace
 
-QIcon GlyphIcon(const QString& path) {
+// An icon whose pictures are decoded the first time it is drawn or asked
+// about, not when a window is made: a scene's buttons cost nothing until
+// the scene shows. Once made, it answers exactly as the icon it stands for.
+class DeferredIcon : public QIconEngine {
+public:
+    explicit DeferredIcon(std::function<QIcon()> make)
+        : made_(std::make_shared<Made>(Made{std::move(make), {}})) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("tarnwick-deferred"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    struct Made {
+        std::function<QIcon()> make;
+        QIcon icon;
+    };
+    const QIcon& Icon() {
+        if (made_->make) {
+            made_->icon = made_->make();
+            made_->make = nullptr;
+        }
+        return made_->icon;
+    }
+    std::shared_ptr<Made> made_;  // shared by the copies Qt makes
+};
+
+QIcon MadeGlyphIcon(const QString& path) {
     QIcon icon;
     QPixmap plain = CachedGlyph(path);
     if (plain.isNull()) return icon;
@@ -36,16 +83,29 @@ QIcon GlyphIcon(const QString& path) {
     }
     return icon;
 }
+}  // namespace
+
+QIcon GlyphIcon(const QString& path) {
+    if (!QFile::exists(path)) return {};
+    return QIcon(new DeferredIcon([path] { return MadeGlyphIcon(path); }));
+}
 
 QSize GlyphSize(const QString& path) {
-    const QPixmap plain = CachedGlyph(path);
-    return plain.isNull() ? QImageReader(path).size() : plain.size();
+    // Read from the picture's header: the pixels wait until it is drawn.
+    QPixmap plain;
+    if (QPixmapCache::find(path, &plain)) return plain.size();
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
 }
 
 QIcon GameIcon() {
-    QIcon icon;
-    for (int size : {TARNWICK_ICON_SIZES}) icon.addFile(QStringLiteral(":/glyphs/icon%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new DeferredIcon([] {
+        QIcon icon;
+        for (int size : {TARNWICK_ICON_SIZES})
+            icon.addPixmap(QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/icon%1.png").arg(size), "png")));
+        return icon;
+    }));
 }
 
 }  // namespace tarnwick

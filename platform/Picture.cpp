@@ -1,6 +1,10 @@
 #include "platform/Picture.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +14,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "platform/RegularFile.h"
+#include "platform/ReadPicture.h"
 
 namespace tarnwick {
 
@@ -18,15 +22,23 @@ Picture::Picture(int width, int height) { Create(width, height); }
 
 namespace {
 // Only a regular file of a picture's size is read: a FIFO or a device put in
-// place of a picture must not hold the game up. A null image when it cannot
-// be read or is no BMP picture.
+// place of a picture must not hold the game up (it is opened without
+// waiting and left unread). The pixels are decoded straight from the file,
+// with no copy of it in memory. A null image when it cannot be read or is
+// no BMP picture.
 QImage DecodeBmp(const QString& path) {
-    const auto bytes = ReadRegularFile(path.toStdString(), MaxPictureFileSize);
-    if (!bytes) return {};
-    QImage loaded;
-    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()),
-                             "BMP"))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {};
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::size_t>(status.st_size) > MaxPictureFileSize ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {};
+    }
+    QImage loaded = ReadPicture(&file, "BMP");
+    if (loaded.isNull()) return {};
     return loaded.convertToFormat(QImage::Format_RGB32);
 }
 }  // namespace
@@ -47,6 +59,7 @@ PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minH
     // Only regular files: a FIFO or a device must not hold the game up.
     if (!file.isFile() || !file.isReadable()) return PictureFault::Unreadable;
     QImageReader reader(path, "BMP");
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.canRead() ? reader.size() : QSize();
     if (size.isEmpty()) return PictureFault::NotAPicture;
     if (size.width() < minWidth || size.height() < minHeight) return PictureFault::TooSmall;

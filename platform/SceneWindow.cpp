@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 
+#include "platform/Accessible.h"
 #include "platform/Glyphs.h"
 #include "platform/SceneStack.h"
 
@@ -16,6 +17,7 @@ ModalScript modalScript;
 // A scene is a child of the host, hidden until it is run; without a host,
 // a window of its own with the given flags.
 void MakeScene(QDialog* scene, Qt::WindowFlags alone) {
+    UseGameAccessibility();
     scene->setParent(sceneHost, sceneHost ? Qt::WindowFlags(Qt::Widget) : alone);
     scene->setModal(true);
     scene->hide();
@@ -65,6 +67,13 @@ bool SceneWindow::focusNextPrevChild(bool next) { return SceneStack::FocusNextWi
 
 bool DialogScene::focusNextPrevChild(bool next) { return SceneStack::FocusNextWithin(this, next); }
 
+void DialogScene::changeEvent(QEvent* event) {
+    // Inside the main window a dialog has no title bar of the desktop's:
+    // its title is its name.
+    if (event->type() == QEvent::WindowTitleChange) setAccessibleName(windowTitle());
+    QDialog::changeEvent(event);
+}
+
 void SceneWindow::reject() {
     if (closableBySystem_) done(ModalLeft);
 }
@@ -75,6 +84,11 @@ void SceneWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void SetHint(QAbstractButton* button, const QString& hint, const QString& key) {
+    button->setToolTip(key.isEmpty() ? hint : QStringLiteral("%1 (%2)").arg(hint, key));
+    button->setAccessibleName(hint);
 }
 
 QFont GameFont(const char* family, int pixelHeight, bool bold) {

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <functional>
 
@@ -63,6 +64,7 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
 };
 
 // A text label of a scene: word-wrapped, transparent, in a named font.
@@ -74,6 +76,9 @@ QLabel* MakeSceneLabel(QWidget* parent, int left, int top, int width, int height
 QPushButton* MakeGlyphButton(QWidget* parent, int left, int top, int width, int height,
                              const QString& glyph);
 QFont GameFont(const char* family, int pixelHeight, bool bold = false);
+// A button's hint: shown when the mouse rests on it, with the key that
+// presses it when there is one, and its name for a screen reader.
+void SetHint(QAbstractButton* button, const QString& hint, const QString& key = {});
 
 // Runs a scene modally and returns its result, 1 or 2 (never 0). Tests
 // replace the modal loop with a script of their own.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -89,6 +90,24 @@ FileBoxes::FileBoxes(QListWidget* fileList, QListWidget* directoryList, QComboBo
         QMetaObject::invokeMethod(this, [this, path] { SetDirectory(path); }, Qt::QueuedConnection);
     });
     connect(drives_, &QComboBox::activated, this, [this](int index) { DriveActivated(index); });
+    directories_->installEventFilter(this);
+}
+
+bool FileBoxes::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != directories_ || event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    // In the folder list, Enter opens the folder chosen and Backspace the
+    // one above, as in the desktop's file windows; neither confirms.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (QListWidgetItem* item = directories_->currentItem()) SetDirectory(item->data(PathRole).toString());
+        return true;
+    case Qt::Key_Backspace:
+        if (!QDir(directory_).isRoot()) SetDirectory(QFileInfo(directory_).absolutePath());
+        return true;
+    default: return false;
+    }
 }
 
 void FileBoxes::SetDirectory(const QString& directory) {
@@ -208,6 +227,10 @@ void FileWindow::Build() {
     DriveComboBox = new QComboBox(GroupBox1);
     DriveComboBox->setGeometry(160, 202, 145, 19);
 
+    // Each list is named by its caption, for a screen reader.
+    Label1->setBuddy(FileListBox);
+    Label2->setBuddy(DirectoryListBox);
+    Label3->setBuddy(DriveComboBox);
     boxes_ = new FileBoxes(FileListBox, DirectoryListBox, DriveComboBox);
     connect(boxes_, &FileBoxes::FileDoubleClicked, this, [this] { FileListBoxDblClick(); });
     OrderTabs(nullptr);

@@ -35,6 +35,9 @@ public:
     // Marks a file of the list as chosen; false when it is not there.
     bool SelectFile(const QString& name);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void FileChosen(const QString& name);
     void FileDoubleClicked();

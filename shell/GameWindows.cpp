@@ -44,22 +44,43 @@ Window* GameWindows::Adopt(Window*& name, Window* window) {
     return window;
 }
 
+template <typename Window, typename Maker>
+void GameWindows::Later(OnDemand<Window>& name, Maker make) {
+    OnDemand<Window>* slot = &name;
+    name.MakeWith([this, slot, make]() -> Window* {
+        Window* window = make();
+        unmake_.push_back([window, slot] {
+            slot->Forget();
+            delete window;
+        });
+        return window;
+    });
+}
+
 bool GameWindows::MakeAll() {
     if (!Make(MainForm, *this, cues_)->FormCreate()) return false;
-    Make(TongueDlg, game);
-    Make(InfoDialog, *this);
-    Make(Splash, game);
-    Make(IntroWin, stage)->FormCreate();
+    Later(TongueDlg, [this] { return new TTongueDlg(game); });
+    Later(InfoDialog, [this] { return new TInfoDialog(*this); });
+    Later(Splash, [this] { return new TSplash(game); });
+    Later(IntroWin, [this] {
+        auto* intro = new TIntroWin(stage);
+        intro->FormCreate();
+        return intro;
+    });
     if (!Make(PuzzleWin, stage, RiddleWindows)->FormCreate()) return false;
     if (!Make(ChessWin, stage)->FormCreate()) return false;
-    Make(yesnodlg, stage);
-    Make(MessDlg, stage);
-    Make(DoneWin, stage);
-    Make(MazeWin, stage);
-    for (int room : RiddleMakingOrder) Adopt(RiddleWindows[room], MakeRiddleWindow(stage, room));
-    Make(LoadDlg, game);
-    Make(SaveAsDlg, game);
-    Make(HelpWin, stage)->FormCreate();
+    Later(yesnodlg, [this] { return new Tyesnodlg(stage); });
+    Later(MessDlg, [this] { return new TMessDlg(stage); });
+    Later(DoneWin, [this] { return new TDoneWin(stage); });
+    Later(MazeWin, [this] { return new TMazeWin(stage); });
+    for (int room : RiddleMakingOrder) Later(RiddleWindows[room], [this, room] { return MakeRiddleWindow(stage, room); });
+    Later(LoadDlg, [this] { return new TLoadDlg(game); });
+    Later(SaveAsDlg, [this] { return new TSaveAsDlg(game); });
+    Later(HelpWin, [this] {
+        auto* help = new THelpWin(stage);
+        help->FormCreate();
+        return help;
+    });
 
     // The scenes each window opens.
     MainForm->box->PuzzleWin = PuzzleWin;

@@ -1,14 +1,17 @@
 #pragma once
-// The game and every window of it, made once in their fixed order and
-// unmade in the reverse order: the game's state, the stage that hands it
-// to the scenes together with the clock, the dice and the cue player, and
-// each window by its name. The program makes them at start; tests that play
-// the whole game make the same set with services of their own.
+// The game and every window of it, each made once and unmade in the reverse
+// order: the game's state, the stage that hands it to the scenes together
+// with the clock, the dice and the cue player, and each window by its name.
+// The main window and the windows whose pictures are checked at start are
+// made at start; every other scene the first time it is wanted, so the
+// first frame waits for nothing it does not show. Tests that play the whole
+// game make the same set with services of their own.
 #include <functional>
 #include <vector>
 
 #include "labyrinth/Puzzle.h"
 #include "platform/CuePlayer.h"
+#include "platform/OnDemand.h"
 #include "stage/Stage.h"
 #include "state/Game.h"
 
@@ -35,29 +38,31 @@ public:
     GameWindows& operator=(const GameWindows&) = delete;
     ~GameWindows();
 
-    // Makes every window in the fixed order and hands each the others it
-    // opens. False when a window's pictures are missing (the error box has
-    // then been shown): the program must end.
+    // Makes the main window and the door and throne rooms, whose pictures
+    // are checked at start, and readies every other window to be made when
+    // first wanted; hands each the others it opens. False when a window's
+    // pictures are missing (the error box has then been shown): the program
+    // must end.
     bool MakeAll();
 
     Game game;
     Stage stage;
 
     TMainForm* MainForm = nullptr;
-    TTongueDlg* TongueDlg = nullptr;
-    TInfoDialog* InfoDialog = nullptr;
-    TSplash* Splash = nullptr;
-    TIntroWin* IntroWin = nullptr;
+    OnDemand<TTongueDlg> TongueDlg;
+    OnDemand<TInfoDialog> InfoDialog;
+    OnDemand<TSplash> Splash;
+    OnDemand<TIntroWin> IntroWin;
     TPuzzleWin* PuzzleWin = nullptr;
     TChessWin* ChessWin = nullptr;
-    Tyesnodlg* yesnodlg = nullptr;
-    TMessDlg* MessDlg = nullptr;
-    TDoneWin* DoneWin = nullptr;
-    TMazeWin* MazeWin = nullptr;
+    OnDemand<Tyesnodlg> yesnodlg;
+    OnDemand<TMessDlg> MessDlg;
+    OnDemand<TDoneWin> DoneWin;
+    OnDemand<TMazeWin> MazeWin;
     RiddleWindowTable RiddleWindows{};
-    TLoadDlg* LoadDlg = nullptr;
-    TSaveAsDlg* SaveAsDlg = nullptr;
-    THelpWin* HelpWin = nullptr;
+    OnDemand<TLoadDlg> LoadDlg;
+    OnDemand<TSaveAsDlg> SaveAsDlg;
+    OnDemand<THelpWin> HelpWin;
 
 private:
     // A new window under its name, unmade with the others.
@@ -67,6 +72,10 @@ private:
     }
     template <typename Window>
     Window* Adopt(Window*& name, Window* window);
+    // A window made by `make` the first time it is wanted, then unmade with
+    // the others.
+    template <typename Window, typename Maker>
+    void Later(OnDemand<Window>& name, Maker make);
 
     CuePlayer& cues_;
     std::vector<std::function<void()>> unmake_;

@@ -47,7 +47,6 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
       cues_(cues) {
     setObjectName("TMainForm");
     setFixedSize(GameSize);
-    setWindowIcon(GameIcon());
     // Full screen shows the game on black.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -59,6 +58,7 @@ TMainForm::TMainForm(GameWindows& windows, CuePlayer& cues)
     BuildToolBar();
     box = new LabyrinthBox(GameArea, stage_);
     box->AskToClose = [this] { close(); };
+    box->setFocus();
     BuildZoomKeys();
     SetSceneHost(GameArea);
 }
@@ -75,11 +75,14 @@ bool TMainForm::FormCreate() {
     game_.Language = Settings->ReadInteger(SettingsSection, "tongue", -1);
 
     // 4: the three shared pictures; without them there is no game.
-    // The error box names the file and what is wrong with it.
+    // The error box names the file and what is wrong with it. The labyrinth
+    // is on the first frame; the riddle and message pictures are only
+    // checked now and decoded when first drawn.
     SharedPictures& pictures = stage_.pictures;
-    const bool loaded = LoadStartPicture(game_, pictures.LabyrinthPicture, "b5.bmp", 594, 162) &&
-                        LoadStartPicture(game_, pictures.RiddlePicture, "b2.bmp", 300, 348) &&
-                        LoadStartPicture(game_, pictures.MessagePicture, "b6.bmp", 250, 125);
+    const bool loaded =
+        LoadStartPicture(game_, pictures.LabyrinthPicture, "b5.bmp", 594, 162) &&
+        LoadStartPicture(game_, pictures.RiddlePicture, "b2.bmp", 300, 348, Decoding::AtFirstUse) &&
+        LoadStartPicture(game_, pictures.MessagePicture, "b6.bmp", 250, 125, Decoding::AtFirstUse);
     if (!loaded) return false;
 
     // 5-6: the working pictures; the dice were seeded when they were made.
@@ -170,6 +173,8 @@ void TMainForm::Activate() {
         stage_.Say(texts::GameResumed);
     }
     if (game_.ShowStoryAtStart && windows_.IntroWin) windows_.IntroWin->ShowModal();
+    // The scenes of the start are gone: the keys walk in the labyrinth.
+    box->setFocus();
 }
 
 void TMainForm::NewGame() { game_.Replace(NewGamePlay(game_, stage_.random)); }
@@ -217,6 +222,16 @@ void TMainForm::BuildZoomKeys() {
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomReset(); });
     key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The emblem for the desktop's task bar comes in many sizes: they are
+    // decoded once the first frame is on the screen, not before it.
+    if (windowIcon().isNull() && !iconComing_) {
+        iconComing_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
+    }
 }
 
 void TMainForm::ShowWindow() {

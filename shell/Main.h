@@ -86,9 +86,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool iconComing_ = false;  // the task bar's emblem is on its way
     void BuildToolBar();
     void BuildZoomKeys();
     void ApplyZoom(int zoom);
@@ -107,6 +109,9 @@ private:
     CuePlayer& cues_;
     bool closing_ = false;
 };
+
+// A key as the player reads it in the language (Ctrl+S, Strg+S).
+QString KeyName(QKeyCombination key, int language);
 
 // Where the settings file lives, and its section.
 std::string SettingsFileName();

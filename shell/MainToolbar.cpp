@@ -1,5 +1,7 @@
-// The tool bar over the labyrinth: ten speed buttons with their hints.
+// The tool bar over the labyrinth: ten speed buttons with their hints and
+// a key each.
 #include <QHBoxLayout>
+#include <QShortcut>
 
 #include "pages/Help.h"
 #include "pages/Intro.h"
@@ -24,6 +26,34 @@ QToolButton* SpeedButton(QWidget* panel, const char* name, int left, int width, 
     button->setIconSize(GlyphSize(path));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+// The key of each button: the desktop's usual ones where there are such.
+struct ToolKey {
+    const char* button;
+    QKeyCombination key;
+};
+constexpr ToolKey ToolKeys[] = {
+    {"RestartBtn", Qt::CTRL | Qt::Key_N}, {"LoadBtn", Qt::CTRL | Qt::Key_O}, {"StoreBtn", Qt::CTRL | Qt::Key_S},
+    {"soundbtn", Qt::CTRL | Qt::Key_M},   {"StoryBtn", Qt::Key_F3},          {"HelpBtn", Qt::Key_F2},
+    {"exitbtn", Qt::CTRL | Qt::Key_Q},    {"RulesBtn", Qt::Key_F1},          {"InfoBtn", Qt::CTRL | Qt::Key_I},
+    {"FennickBtn", Qt::CTRL | Qt::Key_G},
+};
+
+}  // namespace
+
+QString KeyName(QKeyCombination key, int language) {
+    QString name = QKeySequence(key).toString(QKeySequence::PortableText);
+    if (language == 1) name.replace(QStringLiteral("Ctrl+"), QStringLiteral("Strg+"));
+    return name;
+}
+
+namespace {
+
+QString ToolKeyName(const QToolButton* button, int language) {
+    for (const ToolKey& key : ToolKeys)
+        if (button->objectName() == QLatin1String(key.button)) return KeyName(key.key, language);
+    return {};
 }
 
 }  // namespace
@@ -59,19 +89,33 @@ void TMainForm::BuildToolBar() {
     connect(RulesBtn, &QToolButton::clicked, this, [this] { RulesBtnClick(); });
     connect(InfoBtn, &QToolButton::clicked, this, [this] { infobuttonClick(); });
     connect(FennickBtn, &QToolButton::clicked, this, [this] { FennickBtnClick(); });
+
+    // A button's key presses it while the tool bar could be clicked: with
+    // no scene over the labyrinth and no step or shift under way.
+    for (const ToolKey& key : ToolKeys) {
+        auto* button = Panel1->findChild<QToolButton*>(key.button);
+        auto* shortcut = new QShortcut(QKeySequence(key.key), this);
+        connect(shortcut, &QShortcut::activated, button, [this, button] {
+            if (OpenScenes().isEmpty() && !box->Busy) button->click();
+        });
+    }
 }
 
 void TMainForm::SetHints() {
-    RestartBtn->setToolTip(stage_.Text({"Ich beginn nochmal von vorne.", "I restart."}));
-    LoadBtn->setToolTip(stage_.Text({"Ich lade ein Spiel und mach dort weiter.", "I load a game and continue there."}));
-    StoreBtn->setToolTip(stage_.Text({"Ich speichere das Spiel, sicher ist sicher.", "I save the game."}));
-    StoryBtn->setToolTip(stage_.Text({"Ich möchte die Geschichte nochmal sehen.", "I want to see the story again."}));
-    soundbtn->setToolTip(stage_.Text({"Die Geräusche mag ich nicht immer.", "I dont always like the sound."}));
-    exitbtn->setToolTip(stage_.Text({"Ich hab genug!", "That's enough for now!"}));
-    HelpBtn->setToolTip(stage_.Text({"Ich brauche Hilfe.", "I need help."}));
-    InfoBtn->setToolTip(stage_.Text({"Wer hat diese Spiele nur verbrochen?", "Who's the FENNICK GAME inventor?"}));
-    FennickBtn->setToolTip(
-        stage_.Text({"Hurra, es gibt noch mehr Fennick Games.", "Hurrah, there are more FENNICK GAMES."}));
+    const auto hint = [this](QToolButton* button, const BiText& text) {
+        SetHint(button, stage_.Text(text), ToolKeyName(button, game_.Language));
+    };
+    hint(RestartBtn, {"Ich beginn nochmal von vorne.", "I restart."});
+    hint(LoadBtn, {"Ich lade ein Spiel und mach dort weiter.", "I load a game and continue there."});
+    hint(StoreBtn, {"Ich speichere das Spiel, sicher ist sicher.", "I save the game."});
+    hint(StoryBtn, {"Ich möchte die Geschichte nochmal sehen.", "I want to see the story again."});
+    hint(soundbtn, {"Die Geräusche mag ich nicht immer.", "I dont always like the sound."});
+    hint(exitbtn, {"Ich hab genug!", "That's enough for now!"});
+    hint(HelpBtn, {"Ich brauche Hilfe.", "I need help."});
+    hint(InfoBtn, {"Wer hat diese Spiele nur verbrochen?", "Who's the FENNICK GAME inventor?"});
+    hint(FennickBtn, {"Hurra, es gibt noch mehr Fennick Games.", "Hurrah, there are more FENNICK GAMES."});
+    // The rules button shows its picture only; its name says what it opens.
+    hint(RulesBtn, {"Die Spielregeln", "The rules"});
 }
 
 void TMainForm::RestartBtnClick() {

@@ -14,6 +14,7 @@ TMessDlg::TMessDlg(const Stage& stage) : SceneWindow(250, 125), stage_(stage) {
 
 void TMessDlg::ShowModal(const QString& text) {
     Mess->setText(text);
+    setAccessibleName(text);
     RunModal(this);
 }
 
@@ -24,8 +25,8 @@ void TMessDlg::FormPaint() {
 void TMessDlg::mousePressEvent(QMouseEvent*) { Finish(ModalDone); }
 
 void TMessDlg::keyPressEvent(QKeyEvent* event) {
-    // Return reads as "go on", as a click does.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Return and Space read as "go on", as a click does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
         Finish(ModalDone);
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The game's message window: a text on the message picture until a click
-// or Return.
+// The game's message window: a text on the message picture until a click,
+// Return or Space.
 #include "platform/SceneWindow.h"
 #include "stage/Stage.h"
 

@@ -13,6 +13,7 @@ void TSaveAsDlg::AddControls() {
     Label4 = AddCaption(8, 12);
     FileEdit = new QLineEdit(GroupBox1);
     FileEdit->setGeometry(8, 28, 145, 20);
+    Label4->setBuddy(FileEdit);
     connect(boxes_, &FileBoxes::FileChosen, FileEdit, &QLineEdit::setText);
     OrderTabs(FileEdit);
 }

@@ -1,5 +1,7 @@
 #include "shell/Splasher.h"
 
+#include <QKeyEvent>
+
 
 namespace tarnwick {
 
@@ -21,7 +23,19 @@ TSplash::TSplash(const Game& game) : SceneWindow(200, 150), game_(game) {
     Timer1->start(TickMs);
 }
 
-void TSplash::ShowModal() { RunModal(this); }
+void TSplash::ShowModal() {
+    setAccessibleName(QStringLiteral("Tarnwick"));
+    RunModal(this);
+}
+
+void TSplash::keyPressEvent(QKeyEvent* event) {
+    // A key sends the splash away, as a click does.
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Click();
+        return;
+    }
+    SceneWindow::keyPressEvent(event);
+}
 
 void TSplash::Activate() {
     Picture picture;

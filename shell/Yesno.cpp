@@ -22,6 +22,7 @@ int Tyesnodlg::ShowModal(const QString& question) {
     YesBtn->setText(stage_.Text(texts::Yes));
     NoBtn->setText(stage_.Text(texts::No));
     Mess->setText(question);
+    setAccessibleName(question);
     YesBtn->setDefault(true);
     YesBtn->setFocus();
     const int result = RunModal(this);

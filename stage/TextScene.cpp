@@ -21,7 +21,8 @@ TextScene::TextScene(const Stage& stage, const char* name, const char* picture, 
 
 void TextScene::FormShow() {
     for (std::size_t n = 0; n < lines_.size(); ++n) Lines[n]->setText(stage_.Text(lines_[n].text));
-    OKBtn->setToolTip(stage_.Text(texts::LeaveHint));
+    SetHint(OKBtn, stage_.Text(texts::LeaveHint));
+    if (!Lines.empty()) setAccessibleName(Lines.front()->text());
     OKBtn->setFocus();
 }
 

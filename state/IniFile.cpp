@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <sstream>
+#include <string>
 
 #include "platform/RegularFile.h"
 
@@ -35,11 +36,13 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) { Load(); }
 void IniFile::Load() {
     const auto text = ReadRegularFile(path_, MaxSettingsFileSize);
     if (!text) return;
-    std::istringstream in(*text);
     // An editor may have put a UTF-8 byte-order mark in front.
-    if (text->compare(0, 3, "\xEF\xBB\xBF") == 0) in.seekg(3);
-    std::string line, section;
-    while (std::getline(in, line)) {
+    std::size_t at = text->compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    std::string section;
+    while (at < text->size()) {
+        const std::size_t end = std::min(text->find('\n', at), text->size());
+        std::string line = text->substr(at, end - at);
+        at = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string t = Trim(line);
         if (t.empty() || t[0] == ';') continue;

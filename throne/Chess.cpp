@@ -17,6 +17,7 @@ static_assert(SquareSize == pieces_art::Square, "the table's cells are the piece
 const BiText RulesText{
     "Nachdem Du alle Teile gefunden hast, setze das Schachbrett des Königs wieder zusammen.",
     "After you have found all pieces, try to put the chess board together."};
+const BiText ThroneRoomName{"Der alte Thronsaal", "The old throne room"};
 const BiText FirstEntry{"Du betrittst den Thronsaal, wo Dich Deine schwerste Aufgabe erwartet.",
                         "You enter the throne room. Now the hardest exercise is waiting for you."};
 const BiText LaterEntry{"Du betrittst den Thronsaal. Die Teile des Schachbretts liegen bereit.",
@@ -37,6 +38,33 @@ TChessWin::TChessWin(Stage& stage)
         MouseDown(button, x, y);
     };
     table->OnMouseMove = [this](int x, int y) { MouseMove(x, y); };
+    UseKeys();
+}
+
+void TChessWin::UseKeys() {
+    const auto layout = [] { return BoardKeys::Layout{0, 0, TableColumns, TableRows, SquareSize, 1}; };
+    BoardKeys::Mouse mouse{
+        [this](bool right, int x, int y) { MouseDown(right ? Qt::RightButton : Qt::LeftButton, x, y); },
+        [this](int x, int y) { MouseMove(x, y); }, [](int, int) {}, [this] { return Hand.Held() != 0; }, {}};
+    UseBoard(BoardKeys::Input::Carry, layout, std::move(mouse), [this](QPoint cell) { return CellName(cell); });
+    Keys->turnKey = Qt::Key_R;
+}
+
+QString TChessWin::CellName(QPoint cell) const {
+    const int language = game_.Language;
+    const auto say = [language](const BiText& text) { return QString::fromUtf8(Tr(text, language)); };
+    QString name = say({"leerer Tisch", "empty table"});
+    // The piece in hand lies on the table no more.
+    const int held = Hand.Held();
+    if (const auto hit = PieceAt(game_, cell.x(), cell.y()); hit && hit->piece != held) {
+        const bool light =
+            PieceSquareAt(hit->piece, game_.PieceTurn[hit->piece], hit->boxRow, hit->boxCol) == LightSquare;
+        name = say({"Teil ", "piece "}) + QString::number(hit->piece) + QStringLiteral(", ") +
+               say(light ? BiText{"helles Feld", "light square"} : BiText{"dunkles Feld", "dark square"});
+    }
+    if (held && Keys && cell == Keys->Field())
+        name += QStringLiteral("; ") + say({"in der Hand: Teil ", "in hand: piece "}) + QString::number(held);
+    return name;
 }
 
 bool TChessWin::FormCreate() {
@@ -67,6 +95,9 @@ void TChessWin::showEvent(QShowEvent* event) {
 
 void TChessWin::FormShow() {
     SetHints();
+    setAccessibleName(stage_.Text(ThroneRoomName));
+    surface()->setAccessibleName(stage_.Text({"Tisch", "table"}));
+    Keys->Reset();
 
     // A piece still in hand from the last visit waits at its old place for
     // the next click; one that a new or loaded game took away is let go.
@@ -135,6 +166,7 @@ void TChessWin::PickUp(int x, int y) {
     SaveAndDrawPiece();
     canvas_.Show(TableRect(piece).united(CarryRect()));
     ShowCarryCursor(true);
+    BoardChanged();
 }
 
 void TChessWin::TurnInHand() {
@@ -152,6 +184,7 @@ void TChessWin::PutDown(int x, int y) {
     DrawPiece(piece, SquareSize * game_.PieceCol[piece], SquareSize * game_.PieceRow[piece]);
     canvas_.Show(carried.united(TableRect(piece)));
     ShowCarryCursor(false);
+    BoardChanged();
     CompletionTest();
 }
 

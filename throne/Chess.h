@@ -2,6 +2,7 @@
 // The throne room behind door 13, on the riddle frame: the won pieces of the
 // king's chess board lie on the table, and the player carries, turns and
 // puts them down until they form the whole board again.
+#include "platform/OnDemand.h"
 #include "riddles/frame/RiddleFrame.h"
 #include "throne/ChessHand.h"
 
@@ -28,7 +29,7 @@ public:
     void MouseMove(int x, int y);
 
     // The closing window, shown when the board is whole; handed in once made.
-    TDoneWin* DoneWin = nullptr;
+    OnDemand<TDoneWin> DoneWin;
 
     // The piece in hand (kept from one visit to the next) and where its
     // 4 x 4 box is drawn while it is carried.
@@ -45,6 +46,11 @@ protected:
     std::vector<BiText> RulesMessages() const override;
 
 private:
+    // The table's keys: the cursor over its cells, a press picks up and
+    // puts down as the left button does, R turns as the right one.
+    void UseKeys();
+    // What lies on a table cell, for a screen reader.
+    QString CellName(QPoint cell) const;
     void DrawPiece(int piece, int x, int y);
     void ErasePiece(int piece);
     void SaveAndDrawPiece();

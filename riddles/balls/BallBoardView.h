@@ -38,6 +38,11 @@ public:
         }
     }
     int SpriteColumn(int kind) const override { return sprite_(kind); }
+    QString FieldName(BoardCell cell, int language) const override {
+        const int kind = rules_.Cell(cell);
+        if (kind == 0) return field_names::Say(field_names::EmptyField, language);
+        return field_names::Ball(SpriteColumn(kind), language);
+    }
 
 private:
     const BallBoardRules& rules_;

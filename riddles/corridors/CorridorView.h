@@ -35,6 +35,13 @@ public:
             canvas.ArtToWindow({corner.x + inset, corner.y + inset}, riddle_art::Ball(value), ball, ball);
     }
 
+    QString FieldName(BoardCell cell, int language) const override {
+        const int value = rules_.Cell(cell);
+        if (value == DisplacementRules::Wall) return field_names::Say(field_names::Wall, language);
+        if (value == DisplacementRules::Corridor) return field_names::Say(field_names::EmptyCorridor, language);
+        return field_names::Ball(value, language);  // a ball's value is its sprite column
+    }
+
 private:
     static constexpr Pixel WallSame = riddle_art::Sandstone;
     static constexpr Pixel WallOther = riddle_art::PaleSandstone;

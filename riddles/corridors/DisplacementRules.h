@@ -33,12 +33,12 @@ public:
     bool Grab(BoardCell cell) override;
     Steps PushTo(std::optional<BoardCell> cell) override;
     Steps Release() override;
-    bool Holding() const { return held_ != 0; }
+    bool Holding() const override { return held_ != 0; }
+    BoardCell HeldAt() const override { return heldAt_; }
     bool MoveUnderway() const override { return Holding(); }
     // The next step of a shortest way to the goal, read from the table of
     // distances made at build time.
     Hint NextMove() const override;
-    BoardCell HeldAt() const { return heldAt_; }
 
     // The whole board row by row, for tests and solvers.
     std::vector<int> Values() const { return board_; }

@@ -23,4 +23,18 @@ void DuelView::DrawCell(RiddleCanvas& canvas, BoardCell cell) {
         canvas.DrawGem(GemSpot(corner, n), gem);
 }
 
+QString DuelView::FieldName(BoardCell cell, int language) const {
+    const DuelCell& field = rules_.Board().At(cell);
+    if (field.owner == ownNone || field.count == 0) return field_names::Say(field_names::EmptyField, language);
+    const int n = field.count;
+    if (field.owner == ownPlayer) {
+        if (language == 1) return field_names::Number(n, language, true) + QStringLiteral(" Deiner Kristalle");
+        return field_names::Number(n, language) + QStringLiteral(" of your gems");
+    }
+    if (language == 1)
+        return field_names::Number(n, language) + (n == 1 ? QStringLiteral(" Kristall") : QStringLiteral(" Kristalle")) +
+               QStringLiteral(" des Computers");
+    return field_names::Number(n, language) + QStringLiteral(" of the computer's gems");
+}
+
 }  // namespace tarnwick

@@ -19,6 +19,8 @@ public:
     // Also clears a field's height below the board, where the fifth and
     // further gems of a field in the bottom row stand.
     void DrawBoard(RiddleCanvas& canvas) override;
+    // "three of the computer's gems", "one of your gems".
+    QString FieldName(BoardCell cell, int language) const override;
 
     // Where gem n (0, 1, ...) of a field stands: two to a row, 13 pixels
     // between rows. A fifth gem stands below the field's square.

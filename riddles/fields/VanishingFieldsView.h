@@ -38,6 +38,17 @@ public:
         }
     }
 
+    QString FieldName(BoardCell cell, int language) const override {
+        if (!rules_.FieldThere(cell)) return field_names::Say(field_names::Vanished, language);
+        const QString field = field_names::Say(FieldKind(cell), language);
+        if (cell != rules_.Ball()) return field;
+        return field_names::Ball(BallColumn, language) + QStringLiteral(", ") + field;
+    }
+
+protected:
+    // The word for a field that is still there.
+    virtual BiText FieldKind(BoardCell) const { return field_names::Field; }
+
 private:
     const VanishingFieldsRules& rules_;
     SquareOf square_;

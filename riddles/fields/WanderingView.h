@@ -13,6 +13,12 @@ public:
 
     void DrawExtras(RiddleCanvas& canvas) override;
 
+
+protected:
+    BiText FieldKind(BoardCell cell) const override {
+        return cell == rules_.WhiteField() ? field_names::WhiteField : field_names::Field;
+    }
+
 private:
     void DrawGems(RiddleCanvas& canvas);
     void DrawLine(RiddleCanvas& canvas);

@@ -1,5 +1,7 @@
 #include "riddles/frame/RiddleFrame.h"
 
+#include "platform/Accessible.h"
+#include "riddles/frame/FieldNames.h"
 #include "state/Texts.h"
 
 namespace tarnwick {
@@ -39,10 +41,36 @@ void TRiddleFrame::ShowSolved(bool solved) {
 }
 
 void TRiddleFrame::SetHints() {
-    if (ResetBtn) ResetBtn->setToolTip(stage_.Text(texts::ResetHint));
-    HelpBtn->setToolTip(stage_.Text(texts::RulesHint));
-    OKBtn->setToolTip(stage_.Text(texts::LeaveHint));
-    EscBtn->setToolTip(stage_.Text(texts::LaterHint));
+    if (ResetBtn) SetHint(ResetBtn, stage_.Text(texts::ResetHint));
+    SetHint(HelpBtn, stage_.Text(texts::RulesHint));
+    SetHint(OKBtn, stage_.Text(texts::LeaveHint));
+    SetHint(EscBtn, stage_.Text(texts::LaterHint));
+    surface()->setAccessibleName(stage_.Text(field_names::Board));
+}
+
+void TRiddleFrame::UseBoard(BoardKeys::Input input, std::function<BoardKeys::Layout()> layout,
+                            BoardKeys::Mouse mouse, std::function<QString(QPoint field)> name) {
+    Keys = new BoardKeys(this, surface(), input, layout, std::move(mouse));
+    setTabOrder(OKBtn, surface());
+    const auto field = [layout](int column, int row) {
+        const BoardKeys::Layout l = layout();
+        return QRect(l.left + l.cellSize * column, l.top + l.cellSize * row, l.cellSize, l.cellSize);
+    };
+    AccessibleGrid* grid = AccessibleGrid::Attach(
+        surface(), {[layout] { return layout().columns; }, [layout] { return layout().rows; },
+                    [name](int column, int row) { return name(QPoint(column, row)); }, field,
+                    [this]() -> std::optional<QPoint> { return Keys->Field(); }});
+    Keys->onCursor = [grid] { grid->CursorMoved(); };
+    Keys->onAction = [grid] { grid->Changed(); };
+    // Never away from a solved riddle by Escape: the success button is the
+    // way out then.
+    Keys->leave = [this] {
+        if (EscBtn->isVisibleTo(this)) EscBtn->click();
+    };
+}
+
+void TRiddleFrame::BoardChanged() {
+    if (AccessibleGrid* grid = AccessibleGrid::Of(surface())) grid->Changed();
 }
 
 }  // namespace tarnwick

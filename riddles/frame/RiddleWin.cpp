@@ -37,6 +37,37 @@ TRiddleWin::TRiddleWin(Stage& stage, int room, RoomParts parts)
     box->OnMouseMove = [this](int x, int y) { MouseMove(x, y); };
     box->OnMouseUp = [this](Qt::MouseButton, int x, int y) { MouseUp(x, y); };
     AddRoomKeys(this, {[this] { Undo(); }, [this] { Redo(); }, [this] { ShowHint(); }});
+    UseKeys();
+}
+
+void TRiddleWin::UseKeys() {
+    const BoardKeys::Input input = click_  ? BoardKeys::Input::Click
+                                   : push_ ? BoardKeys::Input::Push
+                                           : BoardKeys::Input::Drag;
+    const auto layout = [this] {
+        const BoardGeometry& g = rules_->Geometry();
+        return BoardKeys::Layout{g.left, g.top, g.columns, g.rows, BoardGeometry::CellSize,
+                                 click_ ? click_->ClickPointsPerField() : 1};
+    };
+    BoardKeys::Mouse mouse{
+        [this](bool, int x, int y) { MouseDown(x, y); },
+        [this](int x, int y) { MouseMove(x, y); },
+        [this](int x, int y) { MouseUp(x, y); },
+        [this] { return drag_ ? drag_->DragKind() != 0 : push_ && push_->Holding(); },
+        [this]() -> std::optional<QPoint> {
+            if (!push_ || !push_->Holding()) return std::nullopt;
+            return QPoint(push_->HeldAt().col, push_->HeldAt().row);
+        }};
+    const auto name = [this](QPoint field) {
+        const int language = stage_.game.Language;
+        QString name = view_->FieldName({field.x(), field.y()}, language);
+        // The ball carried over the board is told with the field it is over.
+        if (drag_ && drag_->DragKind() != 0 && field == Keys->Field())
+            name += QStringLiteral("; ") + field_names::Say(field_names::InHand, language) + QStringLiteral(": ") +
+                    field_names::Ball(view_->SpriteColumn(drag_->DragKind()), language);
+        return name;
+    };
+    UseBoard(input, layout, std::move(mouse), name);
 }
 
 TRiddleWin::~TRiddleWin() = default;
@@ -44,6 +75,8 @@ TRiddleWin::~TRiddleWin() = default;
 int TRiddleWin::ShowModal(int level) {
     stage_.Say(rules_->EntryMessage());
     rules_->InitLevel(level);
+    Keys->Reset();
+    BoardChanged();
     ShowSolved(false);
     history_.Start(*rules_, false);
     return RunModal(this);
@@ -53,6 +86,7 @@ void TRiddleWin::FormShow() { HelpBtn->setFocus(); }
 
 void TRiddleWin::Activate() {
     Title->setText(stage_.Text(rules_->RoomName()));
+    setAccessibleName(Title->text());
     SetHints();
     HelpBtn->setToolTip(stage_.Text(texts::RulesHint) + "\n" + stage_.Text(texts::RoomKeysHint));
     if (!canvas_.Ready()) return;
@@ -72,6 +106,11 @@ void TRiddleWin::Paint() {
     CopyRect(canvas_.Window(), 0, 0, canvas_.Room(), 0, 0, Width, Height);
     view_->DrawBoard(canvas_);
     view_->DrawExtras(canvas_);
+    // A ball in hand stays in hand, over what now lies under it.
+    if (drag_ && drag_->DragKind() != 0) {
+        canvas_.SaveUnderBall(DragX, DragY);
+        canvas_.DrawBall(DragX, DragY, view_->SpriteColumn(drag_->DragKind()));
+    }
 }
 
 void TRiddleWin::AfterRules() {
@@ -83,6 +122,7 @@ void TRiddleWin::AfterRules() {
 
 void TRiddleWin::ResetBtnClick() {
     rules_->InitLevel(rules_->Level());
+    BoardChanged();
     RecordMove(true);  // a reset is a move that can be taken back
     if (!canvas_.Ready()) return;
     view_->DrawBoard(canvas_);
@@ -157,6 +197,7 @@ void TRiddleWin::Play(const Steps& steps) {
     // Once the move has been shown, the view draws the board as it stands.
     view_->ShowFrame(-1);
     RecordMove();
+    if (!steps.empty()) BoardChanged();
 }
 
 void TRiddleWin::UpdateSolvedState() {

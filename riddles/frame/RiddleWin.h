@@ -69,6 +69,8 @@ protected:
     void AfterRules() override;
 
 private:
+    // The keys of the board, by the room's kind of input.
+    void UseKeys();
     void Play(const Steps& steps);
     void UpdateSolvedState();
     // A copy of the room as it stands after a move, for Undo.

@@ -25,6 +25,7 @@ void TRiddleWin::Redo() {
 // The room as it stood, with the button that showed then; no cue.
 void TRiddleWin::ShowAsItStands(bool solvedShown) {
     ShowSolved(solvedShown);
+    BoardChanged();
     view_->ShowFrame(-1);
     if (!canvas_.Ready()) return;
     Paint();

@@ -137,6 +137,9 @@ public:
     virtual Steps PushTo(std::optional<BoardCell> cell) = 0;
     // The button is released; nothing while no ball is held.
     virtual Steps Release() = 0;
+    virtual bool Holding() const = 0;
+    // The field of the ball held.
+    virtual BoardCell HeldAt() const = 0;
 };
 
 // A click on the board.
@@ -144,6 +147,9 @@ class ClickRules {
 public:
     virtual ~ClickRules() = default;
     virtual Steps Click(const BoardPoint& point) = 0;
+    // Where on the board a click means something of its own: on each field
+    // (1), or on the fields and on the lines between them (2).
+    virtual int ClickPointsPerField() const { return 1; }
 };
 
 // Verdict of the rooms that know only solved and unsolved.

@@ -2,6 +2,9 @@
 // How a room draws its board: what it composes into the room background
 // once per activation, how it draws one field, and what it shows beside the
 // board. A view only reads its rules; it never changes them.
+#include <QString>
+
+#include "riddles/frame/FieldNames.h"
 #include "riddles/frame/RiddleCanvas.h"
 #include "riddles/frame/RoomRules.h"
 
@@ -42,6 +45,9 @@ public:
         canvas.FillOnWindow(corner.x + size - width, corner.y, width, size, HintColour);
     }
     static constexpr QRgb HintColour = 0xffffff00;  // yellow
+    // What lies on a field as it stands, in words of the language, for a
+    // screen reader ("red ball", "empty field").
+    virtual QString FieldName(BoardCell cell, int language) const = 0;
 
 protected:
     const RoomRules& Rules() const { return rules_; }

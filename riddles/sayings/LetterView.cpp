@@ -33,6 +33,12 @@ void LetterView::DrawCell(RiddleCanvas& canvas, BoardCell cell) {
                         light ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
 }
 
+QString LetterView::FieldName(BoardCell cell, int language) const {
+    const char32_t letter = rules_.Letter(cell);
+    if (letter == 0) return field_names::Say(field_names::EmptyField, language);
+    return field_names::Say({"Buchstabe ", "letter "}, language) + QString::fromUcs4(&letter, 1);
+}
+
 void LetterView::DrawExtras(RiddleCanvas&) {
     if (!spell_) return;
     const QString text = QString::fromStdU32String(rules_.Spell());

@@ -20,6 +20,7 @@ public:
     void ComposeBoard(RiddleCanvas& canvas) override;
     void DrawCell(RiddleCanvas& canvas, BoardCell cell) override;
     void DrawExtras(RiddleCanvas& canvas) override;
+    QString FieldName(BoardCell cell, int language) const override;
 
     // The letters' font: 18 points at the 96 dots per inch the room is
     // laid out for.

@@ -2,6 +2,9 @@
 // The board of the room of separation: chequered squares and the fixed
 // balls in the room background; on the window every grid line as a pair
 // of 1-pixel lines, black while uncut, white once cut.
+#include <QStringList>
+#include <utility>
+
 #include "riddles/frame/RoomView.h"
 #include "riddles/separation/SeparationRules.h"
 
@@ -38,6 +41,25 @@ public:
             canvas.FillOnWindow(corner.x + 30, corner.y, 4, 32, HintColour);
         else
             canvas.FillOnWindow(corner.x, corner.y + 30, 32, 4, HintColour);
+    }
+
+    // The ball on the field, or none, and which of its sides are cut.
+    QString FieldName(BoardCell cell, int language) const override {
+        QString name = field_names::Say(field_names::EmptyField, language);
+        for (const SeparationRules::Ball& b : rules_.Balls())
+            if (b.cell == cell) name = field_names::Ball(b.sprite, language);
+        const std::pair<SeparationRules::Edge, BiText> sides[] = {
+            {{{cell.col, cell.row - 1}, false}, {"oben", "top"}},
+            {{cell, true}, {"rechts", "right"}},
+            {{cell, false}, {"unten", "bottom"}},
+            {{{cell.col - 1, cell.row}, true}, {"links", "left"}},
+        };
+        QStringList cut;
+        for (const auto& [edge, side] : sides)
+            if (rules_.Geometry().OnBoard(edge.cell) && !rules_.OnBorder(edge) && rules_.Cut(edge))
+                cut << field_names::Say(side, language);
+        if (cut.isEmpty()) return name;
+        return name + field_names::Say({", geschnitten: ", ", cut: "}, language) + cut.join(QStringLiteral(", "));
     }
 
 private:

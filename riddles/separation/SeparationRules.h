@@ -37,6 +37,9 @@ public:
     bool IsSolved() const;
 
     Steps Click(const BoardPoint& point) override;
+    // A click cuts the line nearest to it: the lines between the fields
+    // are what is clicked.
+    int ClickPointsPerField() const override { return 2; }
     // The next line to toggle towards the room's own division nearest to
     // the lines as they stand.
     Hint NextMove() const override;

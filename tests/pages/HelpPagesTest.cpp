@@ -1,10 +1,12 @@
-// The help window on the offscreen platform: leafing through the twelve
-// pages, their headings, texts and pictures, and texts that never spill
-// over into one another, onto the buttons, or from one page onto the next.
+// The help window on the offscreen platform: leafing through the pages
+// (twelve on the game, three on its keys) with the buttons and the keys,
+// their headings, texts and pictures, and texts that never spill over into
+// one another, onto the buttons, or from one page onto the next.
 #include <QtTest>
 #include <memory>
 
 #include "pages/Help.h"
+#include "pages/HelpTexts.h"
 #include "platform/SceneWindow.h"
 #include "support/GameRig.h"
 
@@ -62,15 +64,15 @@ private slots:
 
     void cleanup() { help_.reset(); }
 
-    void theButtonsLeafWithinTheTwelvePages() {
+    void theButtonsLeafWithinThePages() {
         QCOMPARE(help_->HelpPage, 1);
-        for (int page = 1; page <= 12; ++page) {
+        for (int page = 1; page <= HelpPageCount; ++page) {
             GoTo(page);
             QCOMPARE(help_->UpBtn->isEnabled(), page > 1);
-            QCOMPARE(help_->DownBtn->isEnabled(), page < 12);
+            QCOMPARE(help_->DownBtn->isEnabled(), page < HelpPageCount);
         }
         help_->NextPage();
-        QCOMPARE(help_->HelpPage, 12);
+        QCOMPARE(help_->HelpPage, HelpPageCount);
         GoTo(1);
         help_->PrevPage();
         QCOMPARE(help_->HelpPage, 1);
@@ -88,15 +90,18 @@ private slots:
         QCOMPARE(help_->c[1]->text(), QString("Die verschlossenen Kammern"));
         GoTo(12);
         QCOMPARE(help_->c[1]->text(), QString("Die zusätzlichen Rätsel"));
+        GoTo(HelpPageCount);
+        QCOMPARE(help_->c[1]->text(), QString("Die Tasten"));
         rig_.game.Language = 0;
         GoTo(11);
         QCOMPARE(help_->c[1]->text(), QString("The old throne room"));
     }
 
     void eachPageLiesOnItsPicture() {
-        const char* pictures[] = {"",       "b7.bmp", "b4.bmp", "b4.bmp", "b4.bmp", "b4.bmp", "b1.bmp",
-                                  "b1.bmp", "b1.bmp", "b1.bmp", "b3.bmp", "b3.bmp", "b7.bmp"};
-        for (int page = 1; page <= 12; ++page) {
+        const char* pictures[] = {"",       "b7.bmp", "b4.bmp", "b4.bmp", "b4.bmp", "b4.bmp", "b1.bmp", "b1.bmp",
+                                  "b1.bmp", "b1.bmp", "b3.bmp", "b3.bmp", "b7.bmp", "b4.bmp", "b1.bmp", "b7.bmp"};
+        static_assert(std::size(pictures) == HelpPageCount + 1);
+        for (int page = 1; page <= HelpPageCount; ++page) {
             GoTo(page);
             QCOMPARE(help_->surface()->canvas.Image(), PagePicture(pictures[page]));
         }
@@ -112,7 +117,7 @@ private slots:
         GoTo(6);
         QCOMPARE(Rendered(), fromPageFive);
         // c3, c4 and c8 never carry text.
-        for (int page = 1; page <= 12; ++page) {
+        for (int page = 1; page <= HelpPageCount; ++page) {
             GoTo(page);
             for (int n : {3, 4, 8}) QVERIFY(help_->c[n]->text().isEmpty());
             QVERIFY(Filled().size() >= 2);
@@ -123,7 +128,7 @@ private slots:
         for (int language : {0, 1}) {
             rig_.game.Language = language;
             help_->Activate();
-            for (int page = 1; page <= 12; ++page) {
+            for (int page = 1; page <= HelpPageCount; ++page) {
                 GoTo(page);
                 const QString where = QString("page %1, language %2").arg(page).arg(language);
                 int bottomSoFar = 0;
@@ -138,6 +143,27 @@ private slots:
                 }
             }
         }
+    }
+
+    // The arrow keys and Page Up and Down leaf, also while a button has the
+    // keyboard (which the arrow keys would otherwise move); Escape closes.
+    void theKeysLeafAndClose() {
+        const struct {
+            int key;
+            int from, to;
+        } cases[] = {{Qt::Key_Right, 1, 2}, {Qt::Key_Down, 2, 3},   {Qt::Key_PageDown, 3, 4}, {Qt::Key_Left, 4, 3},
+                     {Qt::Key_Up, 3, 2},    {Qt::Key_PageUp, 2, 1}, {Qt::Key_Left, 1, 1},
+                     {Qt::Key_Right, HelpPageCount, HelpPageCount}};
+        for (const auto& c : cases) {
+            for (QWidget* target : {static_cast<QWidget*>(help_.get()), static_cast<QWidget*>(help_->OKBtn)}) {
+                GoTo(c.from);
+                QTest::keyClick(target, Qt::Key(c.key));
+                QCOMPARE(help_->HelpPage, c.to);
+            }
+        }
+        help_->setResult(0);
+        QTest::keyClick(help_.get(), Qt::Key_Escape);
+        QCOMPARE(help_->result(), ModalDone);
     }
 
     void everyShowingStartsOnPageOneInTheLanguageOfTheMoment() {

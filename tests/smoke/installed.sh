@@ -15,12 +15,9 @@ trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 [ -x "$game" ] || { echo "no program at $game"; exit 1; }
 [ -x "$(dirname "$game")/tarnwick-help" ] || { echo "no help viewer beside $game"; exit 1; }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=":$(cat "$work/display")"
-for _ in $(seq 50); do xdpyinfo -display "$display" > /dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/display.sh"
+own_display "$work"
+display="$DISPLAY"
 
 # A player's own folders: settings with the language chosen, the window at
 # a known place and the sound on, and an empty data folder.
@@ -45,14 +42,7 @@ cd "$home/elsewhere"
   "$game" > "$work/game.log" 2>&1 &
 game_pid=$!
 
-export DISPLAY="$display"
-window=""
-for _ in $(seq 100); do
-  window="$(xdotool search --name 'Tarnwick V1.3' 2>/dev/null | head -1 || true)"
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
+window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
 [ -n "$window" ] || { echo "the installed game did not open its window"; cat "$work/game.log"; exit 1; }
 # The splash goes with a click; then the story pages open for a new player
 # and close with their tick button (without a window manager the main

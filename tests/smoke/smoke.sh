@@ -9,11 +9,8 @@ trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 game_pid=0
 
 # A display of our own.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/display.sh"
+own_display "$work"
 export QT_QPA_PLATFORM=xcb
 
 # A returning player: language chosen, window at a known place, and a saved
@@ -32,12 +29,7 @@ printf '[Tarnwick]\ntongue=0\nleft=100\ntop=80\nsound=0\ngame=%s\n' "$work/saved
 
 "$game" > "$work/game.log" 2>&1 &
 game_pid=$!
-window=""
-for _ in $(seq 100); do
-  window="$(xdotool search --name 'Tarnwick V1.3' 2>/dev/null | head -1 || true)"
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
 [ -n "$window" ] || { echo "no game window"; cat "$work/game.log"; exit 1; }
 # The splash sits in the middle of the game's window; a click sends it away.
 sleep 0.5

@@ -1,8 +1,8 @@
 #pragma once
-// A new game played through the real windows as a player with the mouse
-// would: each room's level 1 solved by following its hint, the won pieces
-// laid into a chess board. The whole-game test and the snapshots of every
-// scene play it alike.
+// A new game played through the real windows as a player would, with the
+// mouse or with the keys: each room's level 1 solved by following its hint,
+// the won pieces laid into a chess board. The whole-game tests and the
+// snapshots of every scene play it alike.
 #include <QPoint>
 
 #include "labyrinth/Corridors.h"
@@ -21,22 +21,64 @@ namespace solve = tarnwick::testing;
 // Where the chess board is laid: its top-left square on the table.
 constexpr int BoardCol = 6, BoardRow = 3;
 
-// Level 1 of each room solved by following its hint, each move made with
-// the mouse. A deal without a way on (a knight's start the parity forbids)
+// What a player does in a riddle room: with the mouse, or with the keys.
+class RoomHands {
+public:
+    virtual ~RoomHands() = default;
+    virtual void Drag(BoardCell from, BoardCell to) = 0;
+    virtual void Click(const BoardPoint& point) = 0;
+    void Click(BoardCell cell) { Click(BoardPoint{cell, 16, 16}); }
+    // The ball on `from` taken hold of, pushed onto the next field `to`,
+    // and let go.
+    virtual void Push(BoardCell from, BoardCell to) = 0;
+    // The reset button.
+    virtual void Reset() = 0;
+};
+
+// The mouse, straight on the room's handlers.
+class MouseHands : public RoomHands {
+public:
+    explicit MouseHands(TRiddleWin& room) : room_(room) {}
+    void Drag(BoardCell from, BoardCell to) override { testing::Drag(room_, from, to); }
+    void Click(const BoardPoint& point) override { testing::Click(room_, point); }
+    using RoomHands::Click;
+    void Push(BoardCell from, BoardCell to) override {
+        const Pixel a = room_.Rules().Geometry().Centre(from), b = room_.Rules().Geometry().Centre(to);
+        room_.MouseDown(a.x, a.y);
+        room_.MouseMove(b.x, b.y);
+        room_.MouseUp(b.x, b.y);
+    }
+    void Reset() override { room_.ResetBtnClick(); }
+
+private:
+    TRiddleWin& room_;
+};
+
+// Level 1 of each room solved by following its hint, each move made by
+// the hands. A deal without a way on (a knight's start the parity forbids)
 // and a lost duel are begun again with the reset, as a player would. False
 // when the room was not solved.
-inline bool SolveWithTheMouse(TRiddleWin& room) {
+inline bool SolveLevelOne(TRiddleWin& room, RoomHands& hands) {
     for (int moves = 0, resets = 0; moves < 400 && resets < 20; ++moves) {
         if (!room.OKBtn->isHidden() && room.Rules().Judge() == Verdict::Solved) return true;
         const Hint hint = room.Rules().NextMove();
-        if (hint.kind == Hint::Move) {
-            PlayWithTheMouse(room, hint);
-        } else {
-            room.ResetBtnClick();
+        if (hint.kind != Hint::Move || hint.fields.empty()) {
+            hands.Reset();
             ++resets;
+        } else if (hint.fields.size() == 1) {
+            hands.Click(hint.fields.front());
+        } else if (dynamic_cast<PushRules*>(&room.Rules())) {
+            hands.Push(hint.fields[0].cell, hint.fields[1].cell);
+        } else {
+            hands.Drag(hint.fields[0].cell, hint.fields[1].cell);
         }
     }
     return false;
+}
+
+inline bool SolveWithTheMouse(TRiddleWin& room) {
+    MouseHands hands(room);
+    return SolveLevelOne(room, hands);
 }
 
 // Whether a piece's squares lie where the board is to be laid.
@@ -60,12 +102,42 @@ inline QPoint GrabCell(const PieceTable& table, int piece) {
 
 inline int At(int cell) { return 20 * cell + 10; }
 
-// The won pieces laid with the mouse into a chess board whose corner is
-// light: every piece in the way put aside, then each one turned and put in
-// its place. `carried` is called while the first piece is in hand. False
-// when a piece would not go where it belongs.
-inline bool LayTheBoard(TChessWin& chess, const PieceTable& table, const std::function<void()>& carried = {}) {
-bool first = true;
+// What a player does on the throne-room table, by table cells: with the
+// mouse, or with the keys.
+class TableHands {
+public:
+    virtual ~TableHands() = default;
+    // A press on a cell: picks up the piece there, or puts down the one in
+    // hand with its grabbed square on the cell.
+    virtual void Press(int col, int row) = 0;
+    virtual void Turn(int col, int row) = 0;
+};
+
+// The mouse: the left button picks up and puts down, the right one turns.
+// `carried` is called while the first piece is in hand.
+class MouseTableHands : public TableHands {
+public:
+    MouseTableHands(TChessWin& chess, std::function<void()> carried) : chess_(chess), carried_(std::move(carried)) {}
+    void Press(int col, int row) override {
+        const bool picking = chess_.Hand.HeldPiece == 0;
+        chess_.MouseDown(Qt::LeftButton, At(col), At(row));
+        if (picking && carried_ && chess_.Hand.HeldPiece) {
+            chess_.MouseMove(At(col) + 7, At(row) + 5);
+            carried_();
+            carried_ = {};
+        }
+    }
+    void Turn(int col, int row) override { chess_.MouseDown(Qt::RightButton, At(col), At(row)); }
+
+private:
+    TChessWin& chess_;
+    std::function<void()> carried_;
+};
+
+// The won pieces laid into a chess board whose corner is light: every
+// piece in the way put aside, then each one turned and put in its place.
+// False when a piece would not go where it belongs.
+inline bool LayTheBoard(TChessWin& chess, const PieceTable& table, TableHands& hands) {
     solve::BoardSearch search(LightSquare);
     const std::vector<solve::Placement>& board = search.boards.front();
     struct Target {
@@ -81,12 +153,7 @@ bool first = true;
     };
     const auto pickUp = [&](int piece) {
         const QPoint grab = GrabCell(table, piece);
-        chess.MouseDown(Qt::LeftButton, At(table.PieceCol[piece] + grab.x()), At(table.PieceRow[piece] + grab.y()));
-        if (first && carried) {
-            chess.MouseMove(At(table.PieceCol[piece] + grab.x()) + 7, At(table.PieceRow[piece] + grab.y()) + 5);
-            carried();
-        }
-        first = false;
+        hands.Press(table.PieceCol[piece] + grab.x(), table.PieceRow[piece] + grab.y());
         return grab;
     };
     // Every piece in the way is put aside, off the board's place.
@@ -99,7 +166,7 @@ bool first = true;
                 const int c = col + grab.x(), r = row + grab.y();
                 if (c < 0 || c >= 20 || r < 0 || r >= 15 || OnBoardArea(piece, table.PieceTurn[piece], col, row))
                     continue;
-                chess.MouseDown(Qt::LeftButton, At(c), At(r));
+                hands.Press(c, r);
             }
         if (chess.Hand.HeldPiece) return false;
     }
@@ -108,11 +175,16 @@ bool first = true;
         if (atTarget(piece)) continue;
         const QPoint grab = pickUp(piece);
         for (int turns = 0; turns < 4 && table.PieceTurn[piece] != target[piece].turn; ++turns)
-            chess.MouseDown(Qt::RightButton, At(table.PieceCol[piece] + grab.x()), At(table.PieceRow[piece] + grab.y()));
-        chess.MouseDown(Qt::LeftButton, At(target[piece].col + grab.x()), At(target[piece].row + grab.y()));
+            hands.Turn(table.PieceCol[piece] + grab.x(), table.PieceRow[piece] + grab.y());
+        hands.Press(target[piece].col + grab.x(), target[piece].row + grab.y());
         if (chess.Hand.HeldPiece) return false;
     }
     return true;
+}
+
+inline bool LayTheBoard(TChessWin& chess, const PieceTable& table, const std::function<void()>& carried = {}) {
+    MouseTableHands hands(chess, carried);
+    return LayTheBoard(chess, table, hands);
 }
 
 }  // namespace tarnwick::testing

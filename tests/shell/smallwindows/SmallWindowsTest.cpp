@@ -127,13 +127,13 @@ private slots:
     void aLanguageChangeFromTheAboutWindowReachesTheToolBarAtOnce() {
         State().Language = 0;
         main_->SetHints();
-        QCOMPARE(main_->RestartBtn->toolTip(), QString("I restart."));
+        QCOMPARE(main_->RestartBtn->toolTip(), QString("I restart. (Ctrl+N)"));
         ScriptModal("german");
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
         QCOMPARE(State().Language, 1);
-        QCOMPARE(main_->RestartBtn->toolTip(), QString("Ich beginn nochmal von vorne."));
-        QCOMPARE(main_->FennickBtn->toolTip(), QString("Hurra, es gibt noch mehr Fennick Games."));
+        QCOMPARE(main_->RestartBtn->toolTip(), QString("Ich beginn nochmal von vorne. (Strg+N)"));
+        QCOMPARE(main_->FennickBtn->toolTip(), QString("Hurra, es gibt noch mehr Fennick Games. (Strg+G)"));
         QCOMPARE(info_->windowTitle(), QString("Fennick Games - Info über ..."));
         QCOMPARE(info_->TongBtn->text(), QString("Sprache"));
 
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(info_->ShowModal(), ModalDone);
         QCOMPARE(shown_, (QStringList{"TInfoDialog", "TTongueDlg"}));
         QCOMPARE(State().Language, 1);
-        QCOMPARE(main_->exitbtn->toolTip(), QString("Ich hab genug!"));
+        QCOMPARE(main_->exitbtn->toolTip(), QString("Ich hab genug! (Strg+Q)"));
     }
 
     void theHelpButtonsCloseTheViewerAndOpenTheirTopic() {

@@ -1,0 +1,27 @@
+#pragma once
+// Reads a picture of a known kind, asking no image plug-in: Qt would
+// otherwise load every plug-in it has to ask whether it knows the kind
+// better, which costs start-up time and memory for nothing.
+#include <QIODevice>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+namespace tarnwick {
+
+inline QImage ReadPicture(QImageReader& reader) {
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+inline QImage ReadPicture(const QString& path, const char* kind) {
+    QImageReader reader(path, kind);
+    return ReadPicture(reader);
+}
+
+inline QImage ReadPicture(QIODevice* device, const char* kind) {
+    QImageReader reader(device, kind);
+    return ReadPicture(reader);
+}
+
+}  // namespace tarnwick
