@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wall and CPU time of one animated shift and one walk step, with the real
 // clock, against the waits alone (the same BusyWaits with no drawing).
 #include <QApplication>

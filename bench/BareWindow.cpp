@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline every start-up figure is held against: what a user gets
 // from the plainest Qt Widgets program, one window of the main window's
 // size painted black. It links Qt Widgets and nothing else, and runs until

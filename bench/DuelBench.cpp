@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duel's computer: the time of one ComputerMove (rating every field
 // over every reply, then the choice) on mid-game boards from random duels,
 // beside one plain SimulateCascade on the same boards. Then the longest

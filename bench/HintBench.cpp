@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint of every riddle room: how long NextMove takes from positions a
 // player can reach. For each room and level, positions met along random
 // walks of legal moves from the entry (of every length up to the whole

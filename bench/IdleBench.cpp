@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game at rest against the bare Qt window: both are started, left to
 // settle, and then watched side by side for two spans of seconds one after
 // the other (the first may still hold one-off work, the second is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a player sees it: from the launch to the first frame the X
 // server shows of the program's window (X DAMAGE on it), the CPU time spent
 // until then, and the peak memory a moment (1.5 s) after it. The programs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's commands to a viewer it started, one a line on the viewer's
 // input: "topic NAME" shows another topic, "quit" ends the viewer. The end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer's window: a help file (HTML) in a text browser, scrolled
 // to a topic's anchor, with back and forward along the links followed. A

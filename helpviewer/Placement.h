@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the help viewer opens: beside the game's window when the screen has
 // room there (right first, then left); else over the middle of the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnwick-help: the game's help viewer.
 //
 //   tarnwick-help [--listen] [--check] [--shot PNG] [--game X,Y,W,H,T] FILE [TOPIC]

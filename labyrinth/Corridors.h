@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the palace cellar: which ways each tile kind opens, where
 // the doors and arrows lie in the wall ring, shifting a line and walking.

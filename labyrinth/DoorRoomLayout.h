@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie in the door-room picture b1.bmp, and where the squares of
 // each chess-board piece sit inside its 60 x 45 cell: one table for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labyrinth under the main window's tool bar: the corridor tiles and the
 // player drawn from the game's state, lines shifted with their scroll, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie in the labyrinth picture b5.bmp, for the picture's
 // generator and the game alike. The game copies 54 x 54 tiles, 15 x 16

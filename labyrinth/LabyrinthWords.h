@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labyrinth in words, for a screen reader: what lies on each tile (a
 // corridor and its openings, a door, an arrow and the line it shifts, the

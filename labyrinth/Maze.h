@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The congratulation when the corridors are back in their proper pattern.
 #include "stage/TextScene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room behind doors 1..12: the door in the wall, the riddle behind it,
 // the piece of the chess board won there, and the three wall stones that

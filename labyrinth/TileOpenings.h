@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which sides of each tile kind are open, a bit per direction: the rules
 // walk by it, and the labyrinth picture's generator paints the corridors

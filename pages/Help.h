@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help pages: how the game is played, as a booklet of twelve pictures
 // with a section heading and a few short texts on each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve help pages: picture, section heading and the texts of each.
 #include "state/BiText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The story pages: the king, his chancellor and the broken chess board, told
 // as a picture book of nine pages. On the page where the board breaks, a

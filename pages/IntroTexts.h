@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The back-story told on the nine story pages, text by text.
 #include "state/BiText.h"

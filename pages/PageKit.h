@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the story and help windows are both made of: a picture book of
 // full-window pictures with white texts laid over them, and the three

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technology (a screen reader, through AT-SPI) learns of the
 // things the game draws itself. A grid the game draws (a riddle board, the

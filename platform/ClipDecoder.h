@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the clip module offers the clip player: a decoder of one clip file,
 // frame by frame. The module is built against FFmpeg; the game itself

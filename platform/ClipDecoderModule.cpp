@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clip module: decodes the story clip with FFmpeg, one frame at a
 // time. A damaged file never brings the game down: a clip that cannot be
 // decoded does not open, and a decoding error halfway through simply ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a video clip inside a widget, one frame per tick of a timer running
 // at the clip's frame rate on the window thread; a small clip costs next to

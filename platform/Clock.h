@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time as the game sees it: a millisecond tick counter and the blocking
 // wait the animations use. Tests put in a clock that only counts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the sound cues: starts a wave file and returns at once. Tests put
 // in a player that only writes down what it was asked to do.

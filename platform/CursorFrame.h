@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard's cursor: a clear frame round what the keys act on (a tile
 // of the labyrinth, an arrow in its wall, a field of a board, a door or a

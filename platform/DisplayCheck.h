@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the game can find no display to show itself on (no Wayland
 // compositor and no X server within reach), Qt's own account of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's widget style: the system's own, with one change. The button
 // that has the keyboard focus shows a clear dotted frame inside its edge,

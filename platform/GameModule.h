@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own loadable modules: parts that pull in large libraries (the
 // clip decoder, the sound system) are opened only when they are first

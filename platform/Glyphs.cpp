@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button glyphs, compiled into the game as Qt resources under :/glyphs
 // (made at build time by the art generator), as icons and sizes.
 #include "platform/Glyphs.h"

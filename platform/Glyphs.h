@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compiled-in button glyphs as icons that stay sharp on every screen:
 // each glyph with its twice-as-dense twin, and the game's emblem at every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer: a program of its own beside the game ("tarnwick-help")
 // that shows a help file at a topic. The game starts it, switches it to

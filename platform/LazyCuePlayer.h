@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's cue player. The sound machinery (Qt Multimedia and its sound
 // thread) lives in the sound module, which is loaded at the first cue that

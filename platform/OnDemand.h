@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window made the first time it is wanted, not before: the game starts
 // with only what its first frame shows. Copies share the one window, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A widget that shows its own off-screen picture. The game draws into the
 // picture and calls Flush to put the drawing on the screen at once; when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An off-screen picture: the game's drawing surface. Pictures load from BMP
 // files and are combined rectangle by rectangle with copy, AND or OR, the

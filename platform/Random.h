@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's source of chance: one generator, seeded once from the clock
 // when the game starts. Tests hand in their own to make every draw known.

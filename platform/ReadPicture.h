@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a picture of a known kind, asking no image plug-in: Qt would
 // otherwise load every plug-in it has to ask whether it knows the kind

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small files read and written whole, safely. Only a regular file is read
 // (a FIFO, a device, a directory or a dangling or looping link is no file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption of a dialog scene: a title bar above the dialog with its
 // title and a close box, in the dark wood of the game's tool bar, the whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scenes up in the scene host, bottom to top, and what keeps the
 // player's input with the top one: under it a shield that takes every

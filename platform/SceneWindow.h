@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's scenes: parts of the main window shown modally over what lies
 // under it. Every scene lies in the scene host (the main window's game

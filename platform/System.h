@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game asks of the system besides windows and drawing: where the
 // program and its settings live, the error box, and the help viewer.

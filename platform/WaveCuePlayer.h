@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the cue wave files with Qt Multimedia on a thread of its own, so
 // no cue ever waits for the sound system. A missing file, or no audio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's pictures are pixel art: on a screen of higher density every
 // picture pixel must become an equal square block of screen pixels. So the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game tells the desktop which scene it shows: each window's X11
 // window role is its object name ("TMainForm", "tarnwick-help"), and while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's zoom: every picture pixel becomes k x k screen pixels, k a
 // whole number, on top of the scale the desktop and the user's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two file windows, the one that saves and the one that loads a game:
 // three lists to pick a saved game with (the drive box drives the directory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game and every window of it, each made once and unmade in the reverse
 // order: the game's state, the stage that hands it to the scenes together

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window that asks which saved game to load: the list of saved games
 // beside the folders and the drives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, the game's only window: its game area holds the tool bar
 // over the labyrinth and every scene shown over them; the game's life

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help files: the game's rules and the maker's catalogue, each shown by
 // the help viewer at the topic of the current language.
 #include "platform/HelpViewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar over the labyrinth: ten speed buttons with their hints and
 // a key each.
 #include <QHBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's message window: a text on the message picture until a click,
 // Return or Space.

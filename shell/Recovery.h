@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game in play kept safe against an end the player did not choose (the
 // game killed or crashed, the power lost, the session logged out): one

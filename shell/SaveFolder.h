@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where saved games go when no saved game names a folder yet.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window that asks where to save the game: a name field over the list
 // of saved games, the folders and the drives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash window: the title picture, borderless in the middle of the
 // screen, until a click or the next tick of its timer.

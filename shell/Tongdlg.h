@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language window: English or German for every text of the game.
 #include "platform/SceneWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's question window: a question on the message picture with a
 // yes and a no button. Every way of closing it but yes counts as no.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every scene of the game is handed: the game itself, the clock and
 // the dice that its rules and animations draw on, the pictures the scenes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures the game cannot do without, loaded while its windows are
 // made. A picture that cannot be taken ends the program after an error box

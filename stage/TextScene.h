@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scene of white lines of text over a picture, closed by its one button:
 // the restored-corridors window and the closing window. The picture is read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text of the game in both of its languages, and the one choice every
 // text goes through: German when the game's language is German (1),

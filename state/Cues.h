@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's sound cues: cue n is the wave file "w" + n + ".wav" beside the
 // program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's state: one object, handed to every scene that reads or
 // changes it. Door, piece and turn arrays are indexed from 1 like the doors

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small settings file of sections and keys, "key=value" per line.
 // Unknown sections and keys are kept as they were when the file is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labyrinth's part of the game state: the palace cellar's 7 rows x 11
 // columns of corridor tiles (the wall ring with its doors, exit and arrows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved-game record: 112 bytes, little-endian, no header.
 //   0  45 x int16  grid cells of rows 1..5, columns 1..9 (row-major)

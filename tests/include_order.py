@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The layers of the house, checked from the includes.
 
 Every folder of the game has a layer. An include may point into its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The throne room behind door 13, on the riddle frame: the won pieces of the
 // king's chess board lie on the table, and the player carries, turns and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piece the player carries in the throne room: which one, and by which
 // cell of its 4 x 4 box it was picked up. Lives as long as the throne room

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The throne-room table: 20 x 15 cells of 20 x 20 pixels on which the won
 // pieces of the king's chess board lie. Works on the game's piece table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The end of the mission: the king has his chess board back, shown over the
 // throne room.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve pieces of the king's chess board, one won in each riddle room.
 // For each piece, four turns; each turn a 4 x 4 box of squares, rows from the

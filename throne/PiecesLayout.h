@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie in the pieces picture b8.bmp, for the picture's
 // generator and the throne room alike: every piece in each of its four

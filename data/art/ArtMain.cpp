@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints every picture and button glyph of the game into the program's
 // folder and the glyph folder. Deterministic: the same bytes on every run.
 //   tarnwick_artgen PROGRAM_DIR GLYPH_DIR

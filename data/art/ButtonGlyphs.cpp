@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 19 x 19 pictures of the riddle-room and page buttons, and the two
 // language flags.
 #include "GlyphKit.h"

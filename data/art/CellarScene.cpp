@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b4.bmp: a vaulted corridor of the palace cellar, receding into darkness,
 // lit by wall torches. Shown behind the restored-corridors window, the closing
 // window and several story and help pages, so the middle stays dark and calm

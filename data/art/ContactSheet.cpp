@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lays every generated picture out on one sheet for looking at: the scene
 // pictures at 1:1, the labyrinth picture enlarged and assembled into the
 // restored cellar, the button glyphs enlarged, each with its name.

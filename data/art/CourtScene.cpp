@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b7.bmp: the king's hall at night: a chequered marble floor, a red carpet
 // leading to the empty throne under the crown, pillars with torches and
 // banners. The story and help texts cover most of it, so it is kept low-key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b1.bmp: the room behind a labyrinth door. Left, the room with its closed
 // oak door between two torches (also a story and help page, so it is dim);
 // right, the open door with a lit niche, the three glowing wall stones and

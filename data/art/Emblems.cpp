@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's emblem: the main window's icon and the about window's picture.
 #include "GlyphKit.h"
 #include "Glyphs.h"

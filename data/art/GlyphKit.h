@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the small button pictures: each is designed on a 20 x 20 grid and
 // scaled to its button, on a transparent background with a dark outline so it

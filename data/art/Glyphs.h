@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The button pictures compiled into the game, one painter each.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labyrinth picture b5.bmp: corridor tiles, the wall ring with its doors,
 // exit, arrows and corners, the open doors, the player sprites and the floor

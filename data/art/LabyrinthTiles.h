@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One 54 x 54 tile of the labyrinth seen from above: stone walls, a flat
 // warm floor where the corridors run, and the furniture of the wall ring.

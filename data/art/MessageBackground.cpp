@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b6.bmp: the background of the message and question windows, a sheet of
 // parchment in a dark wooden frame. Black 16-pixel text sits on it at
 // (24, 20, 201 x 93); the question's buttons at y 88..113.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player figure: a small courtier in a blue tunic, 15 x 16 pixels, three
 // walk frames for each of the four facings, drawn opaque on corridor floor.

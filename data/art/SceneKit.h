@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Props shared by the scene pictures: torches, warm light pools, the crown,
 // a chequered floor in perspective and the gilded title lettering.

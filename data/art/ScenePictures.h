@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene pictures read by the game's windows, one painter each.
 #include <QImage>

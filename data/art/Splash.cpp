@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b0.bmp: the splash shown at start-up: the game's title over the palace
 // cellar, an archway lit by two torches, the king's crown and a chequered floor.
 #include "SceneKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // b3.bmp: the table in the old throne room, seen from above: a deep red
 // velvet cloth with a gold-embroidered border and the king's crown worked
 // into it, on dark oak, lit by candles at the corners. The chess-board pieces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten tool-bar pictures, 20 x 20 (the maker's button 26 x 20).
 #include "GlyphKit.h"
 #include "Glyphs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The things set into the labyrinth's outer wall, each drawn on a transparent
 // 54 x 54 layer in one orientation (doors and stairs with their threshold

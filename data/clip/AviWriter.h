@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes frames as a Motion-JPEG video in an AVI file, byte for byte the
 // same on every run (no time stamps, no encoder names, one thread).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the twelve pieces of the king's chess board fit together into the
 // whole 8 x 8 board, so the clip can break the board along their outlines.

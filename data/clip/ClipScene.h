@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The story clip: the king's chess board on its table, the chancellor's
 // spell strikes it, it cracks into its twelve pieces and they fly apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the story clip a1.avi: the chancellor's spell breaks the king's
 // chess board into its twelve pieces. The only argument is the folder the
 // clip is written to.

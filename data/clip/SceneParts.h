@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The things the story clip is drawn from: the table, the king's chess
 // board and its pieces, the chancellor's lightning and the sparks of magic.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder (scripts/package).
 # Installed under /usr: the game and its help viewer in /usr/games, the data
 # files in /usr/share/tarnwick, the clip and sound modules in the multiarch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Blending one number into another. The pictures use two ways of going from
 // a to b; they round differently in the last bit, so each painter keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour arithmetic on whole 8-bit channels, for QColor.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repeatable hashes of lattice points: the same number for the same point on
 // every run and every machine, so each build paints the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing pictures in the formats the game reads; each returns false on failure.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running-bond masonry seen from above or from the front: blocks of
 // blockW x blockH with mortar joints, every other course shifted by half a

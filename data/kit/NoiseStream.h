@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // White noise as a stream of numbers in -1..1 from a fixed seed, the same on
 // every run: the grain of the sound cues.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour in doubles, for shading pixel by pixel without rounding on the
 // way; rounded to whole channels only when it is written into a picture.

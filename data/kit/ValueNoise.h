@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Smooth value noise: a random value at each point of a square lattice,
 // blended between the points with the S-curve. One kind for each hash feed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pale band round the green ball. To a player with red-green colour
 // blindness the red and the green ball look alike whatever their shades, so

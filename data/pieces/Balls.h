@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight torch-lit glass balls of the riddle rooms and their shared mask;
 // the green one wears a pale band (BallBand.h).

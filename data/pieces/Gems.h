@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small cut gems of the duel and of the move counter, 12 x 10 each.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 19 x 19 button pictures: each room's piece, and the whole chess board
 // for the throne room. Drawn at a whole-number scale (2 for screens of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces picture: every chess-board piece in each of its four turns.
 #include <QImage>

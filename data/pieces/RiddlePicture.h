@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The riddle picture: both room walls, the board squares, the balls, the gems
 // and their masks, in the places the riddle rooms copy them from.

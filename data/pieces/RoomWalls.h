@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two riddle room walls, 300 x 128 each: a header with the name plaque
 // and two wall torches over a 64-pixel strip of stone that the game repeats

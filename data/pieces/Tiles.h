@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Polished floor tiles of marble, stone and wood, with a bevelled edge.
 #include "data/kit/Rgb.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the riddle picture, the pieces picture and the piece buttons.
 // Usage: tarnwick_gen_pieces <program folder> <glyph folder>
 #include "PieceGlyphs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brings every cue to about the same loudness, keeping its peaks well
 // below full scale.

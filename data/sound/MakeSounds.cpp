@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the game's eleven sound cues w1.wav .. w11.wav into the folder
 // given as the only argument.
 #include <cstdio>

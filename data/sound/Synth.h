@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small building blocks for the game's sound cues: buffers of samples in
 // -1..1, filters, envelopes, filtered noise and mixing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a cue as a plain PCM wave file: 16-bit, mono.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of alteration: green balls on the top row and yellow ones on the
 // bottom row of a board three fields wide; the balls jump like knights, and

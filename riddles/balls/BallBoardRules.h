@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rooms in which balls are lifted and dropped (rooms 1, 2, 4, 9, 10,
 // 11): a board of one integer per field, 0 an empty field and any other

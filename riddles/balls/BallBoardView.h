@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boards of the drag rooms: squares in the room background, a ball
 // drawn over its mask at the centre of every field that holds one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of confusion: twelve red and twelve yellow balls fill a 5 x 5
 // board but for the centre; the balls jump like knights onto the one empty

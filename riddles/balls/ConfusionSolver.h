@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A short solution of the room of confusion: a best-first search over the
 // knight's jumps its rules accept onto the one empty field. Only a ball a

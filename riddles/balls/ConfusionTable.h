@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far every position of the room of confusion lies from a level's
 // target, for the hint: worked out at build time by a breadth-first search

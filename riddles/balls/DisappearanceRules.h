@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of disappearance: peg solitaire on a 5 x 5 board. A ball jumps
 // over a neighbour, straight or diagonally, onto the empty field behind it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Breadth-first through the drops a ball room's own rules accept: the
 // shortest way to a solved position from the position as it stands, and,

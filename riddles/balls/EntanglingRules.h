@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of entangling: red balls in the left column, as many blue ones in
 // the right column of a 5 x 4 board, and the colours must change places. A

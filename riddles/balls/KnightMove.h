@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The knight's jump of chess: two fields one way and one field the other.
 #include <cstdlib>

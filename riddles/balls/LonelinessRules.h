@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of loneliness: as many balls as the board has rows lie at random
 // on a 5 x 5, 6 x 6 or 8 x 8 board, and each must stand alone on every line

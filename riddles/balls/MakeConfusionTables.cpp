@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the room of confusion's tables of distances, one file a level,
 // into the game's data folder (see ConfusionTable.h).
 //   make_confusion_tables FOLDER

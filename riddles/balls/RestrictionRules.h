@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of restriction: twice as many balls as the board has rows lie at
 // random on a 4 x 4, 6 x 6 or 8 x 8 board, and no line may hold more than

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rooms whose balls lie scattered at random over a square board and may be
 // dropped on any empty field; the player must spread them so that no line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The placement solver of the rooms of restriction and loneliness: the
 // solved position that keeps the most of the room's balls where they lie,

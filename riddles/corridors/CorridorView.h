@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The corridors of the room of displacement: the wall is chequered into
 // the room background; a corridor field is drawn whole onto the window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every position of a level of the room of displacement, numbered: the
 // corridor fields in reading order, and on them the red, green and yellow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The corridors of the room of displacement, level by level: the start and
 // the goal, top row first: '#' wall, '.' corridor, R red, G green,

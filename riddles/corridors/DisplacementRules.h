@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of displacement: red and green balls in black corridors cut
 // into a wall of 7 x 6 fields. A grabbed ball steps from field to field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the tables of distances the room of displacement's hint reads: a
 // C++ source with, for each level, the distance of every position from
 // the goal by threes, as text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board of the duel of exploding gems: 6 x 6 fields inside a frame ring
 // that catches the gems thrown off the field, who owns each field and how

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chancellor's play in the duel: every field he may take is rated by
 // the player's weakest reply to it, and he takes a field with the lowest

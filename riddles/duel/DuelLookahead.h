@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player the duel's hint plays as: one who looks one answer of the
 // chancellor ahead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Room 7, the room of explosions: a duel of exploding gems against the
 // chancellor on 6 x 6 fields. The player lays a gem on a field that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The duel's board: a chequer of two field tiles, and on each field its
 // gems two to a row, turquoise for the player, red for the chancellor.

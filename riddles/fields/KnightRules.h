@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The knight's room: one ball on a square board of 5, 6 or 7 fields a side
 // (level + 4) jumps like a chess knight; the field it leaves vanishes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A knight's tour through the fields left in the knight's room: jumps in
 // Warnsdorff's order (the field with the fewest onward jumps first), cut

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rooms in which one ball walks over a board whose fields vanish behind
 // it (the knight's room, the room of wandering): which fields are still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boards whose fields vanish under a walking ball (the knight's room,
 // the room of wandering). Nothing of the board goes into the room

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the searches of the knight's room and the room of wandering share:
 // boards of up to 8 x 8 fields as 64-bit masks (bit 8 * row + column), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of wandering: one ball on an 8 x 8 board slides straight along a
 // row or a column as far as the player likes, and every field it leaves

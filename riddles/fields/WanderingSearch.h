@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A search for walks through the room of wandering. A walk is a path over
 // every field left, from the ball to the white field, in straight runs: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of wandering: its vanishing fields with the white field among
 // them, and beside the board the row of gems that counts the moves left and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counting the bits of a mask in place: std::popcount is a library call on
 // the processors the game must still run on, and the rooms' searches count

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a riddle board lies in its 300 x 380 room and which field a window
 // point falls on. Fields are 32 x 32; column 0 at the left, row 0 at the top.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of a board, one way for every riddle room and the throne room:
 // the arrow keys move a cursor over the board's fields, and Space or Enter

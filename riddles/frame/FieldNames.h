@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words a screen reader says for what lies on a field of a riddle
 // board: the balls by their colour, numbers of gems, empty and vanished

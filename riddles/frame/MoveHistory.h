@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moves of one visit to a room, to be taken back and made again: a
 // copy of the room as it stood at its entry and after every move since (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a riddle room or the throne room draws with: the window's own
 // picture, the room background it composes once per activation, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame that every riddle room and the throne room share: a scene with
 // its drawing canvas; the help button, which shows the rules one message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie in the riddle picture b2.bmp, for the picture's
 // generator and the riddle rooms alike: the light and the dark room, each a

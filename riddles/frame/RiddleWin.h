@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The riddle room window, the same for all twelve rooms: on the frame, the
 // room's title and the entry sequence, the room background, the three kinds

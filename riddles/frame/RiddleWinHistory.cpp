@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The riddle window's moves taken back and made again, and its hint.
 #include "riddles/frame/RiddleWin.h"
 #include "state/Texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of a riddle room: Ctrl+Z takes the last move back, Ctrl+Y or
 // Ctrl+Shift+Z makes it again, H shows the hint. They work while the room,

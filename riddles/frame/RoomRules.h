@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of one riddle room, free of any window: its texts, where its
 // board lies on each level, the level's start position, the move rule and

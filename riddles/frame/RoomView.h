@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a room draws its board: what it composes into the room background
 // once per activation, how it draws one field, and what it shows beside the

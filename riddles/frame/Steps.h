@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a move did, as the window is to show it: sound cues, fields and the
 // whole board to redraw, waits between animation frames, the verdict. The

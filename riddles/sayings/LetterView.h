@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letter grid of the room of sayings: chequered squares in the room
 // background, each letter drawn onto its square in bold Times, black on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of sayings: a grid of letters that, read along a hidden path,
 // spell a saying. Every clicked letter leaves the grid and joins the typed

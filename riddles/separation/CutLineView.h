@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board of the room of separation: chequered squares and the fixed
 // balls in the room background; on the window every grid line as a pair

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of separation: a square chess board with a few fixed balls, to
 // be divided along its grid lines into four parts of the same size and

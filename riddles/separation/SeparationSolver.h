@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The room of separation's own divisions of each level, and the cut lines
 // that draw one: what the hint leads to. (On levels 1 and 2 they are the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the saved-game loader: whatever bytes a file holds,
 // reading it must not crash, and a record the game accepts must come back
 // the same through the game state and the disk.

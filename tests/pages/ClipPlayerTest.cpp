@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clip player against the real story clip and against damaged copies
 // of it: every frame decodes, playing runs to the end and starts over, and
 // nothing that is not a clip brings it down; nor does a clip module that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window on the offscreen platform: leafing through the pages
 // (twelve on the game, three on its keys) with the buttons and the keys,
 // their headings, texts and pictures, and texts that never spill over into

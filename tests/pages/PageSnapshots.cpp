@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every story and help page in both languages to PNG files, for
 // looking at the pages the way the player sees them.
 //   page_snapshots OUTPUT_FOLDER

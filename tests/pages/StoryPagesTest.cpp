@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The story window on the offscreen platform: leafing through the nine
 // pages, the texts and pictures of each, and the clip on page 4, with the
 // real clip, without it, with a broken one, and without a clip module.

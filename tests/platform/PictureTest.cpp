@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster operations every sprite, mask and scroll is built from.
 #include <gtest/gtest.h>
 #include <unistd.h>

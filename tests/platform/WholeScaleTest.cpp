@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scale factors rounded to whole numbers, so every picture pixel becomes an
 // equal square block on the screen.
 #include <gtest/gtest.h>

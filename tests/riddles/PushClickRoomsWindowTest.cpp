@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rooms 5, 6 and 12 on the offscreen platform, played with the mouse: the
 // push room's stepping ball, the room of sayings' typed line, the room of
 // separation's cut lines; cues, buttons and what the window shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up against settings files and last saved games that a careless or
 // hostile user may leave behind: FIFOs, devices, folders, looping links,
 // huge files, byte-order marks, window places far off any screen. Every

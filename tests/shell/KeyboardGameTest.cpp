@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game played to its end with the keys alone, every scene run in its
 // real modal loop inside the one window: a line shifted and shifted back
 // with Tab and Space (the corridors restored), the figure walked with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys scene by scene, and what a screen reader is told: each kind of
 // board input driven by the keys through the room's own handlers, Escape
 // that lets go of a ball and never leaves a solved room, the fields and

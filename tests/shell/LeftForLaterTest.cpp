@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What start-up leaves for later: the windows the player has not opened
 // yet hold no drawing surfaces, no decoded pictures and (the file windows)
 // no controls, the clip decoder

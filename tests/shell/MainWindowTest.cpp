@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: start-up, settings, the
 // labyrinth's animations against a counting clock, and closing.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scene inside the game's one window, at zoom 1, at zoom 2 and full
 // screen: each shown where the centring rule puts it in the game area,
 // stacked over the scenes it was opened from, with the keyboard inside it;

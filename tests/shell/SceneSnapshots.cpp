@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every scene of the game to PNG files, for looking at them the way
 // the player sees them: a new game played through to its end with the
 // mouse (each door room closed, with its piece and with its stones; each

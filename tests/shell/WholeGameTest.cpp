@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game played to its end through the real windows, made as the
 // program makes them: every door entered, every riddle solved at level 1
 // with the mouse by its solver's moves, every piece picked up, the chess

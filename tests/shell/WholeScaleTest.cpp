@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a screen of twice the density, as a fractional factor
 // (1.5) rounds to: every labyrinth pixel an exact 2 x 2 block, and the tool
 // bar's glyphs drawn from their twice-as-dense twins.

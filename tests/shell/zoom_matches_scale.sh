@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every scene of a game played through, drawn at zoom 2 and at
 # QT_SCALE_FACTOR=2: the two sets of pictures are the same, file for file.
 #   zoom_matches_scale.sh SCENE_SNAPSHOTS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // scene_tour: the real game on the real display (X11 or Wayland), led from
 // scene to scene so that each can be looked at: the labyrinth, the door room
 // of room 5, then room 5's riddle at level 1. At each stop it writes

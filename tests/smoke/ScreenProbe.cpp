@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks at the X screen for the end-to-end smoke test.
 //   screen_probe grab FILE.png            the whole screen into a file
 //   screen_probe colours FILE x y w h     distinct colours in a rectangle

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game read through AT-SPI, as a screen reader reads it: the real game
 # under Xvfb, with a session bus and an accessibility bus of the test's own,
 # its tree read with pyatspi (atspi_read.py) while xdotool plays a few keys.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game through AT-SPI, as a screen reader would, and
 plays a few keys with xdotool on the way in.
 

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built with CPack, its dependencies named, checked by
 # lintian, its changelog naming its version, unpacked into a scratch root,
 # and the game in it started from /usr/games.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the tests that run the real game on an X display share; sourced.
 
 # own_display WORK [SCREEN]: an X server (Xvfb) of the test's own, its

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch prefix: every file lands where the
 # desktop looks for it; then the prefix is moved elsewhere and the moved game
 # must still find its data and its sound module, show its rules and save

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an installed game (its program given by path, its data folder
 # beside it as installed) from an unrelated folder under Xvfb, as a user who
 # cannot write the installed files, and checks that it finds its data and

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game under Xvfb, clicks an arrow with xdotool and checks
 # that the labyrinth was painted and that the row moved.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the real game's labyrinth, door room and riddle room, on X11
 # (Xvfb) and on Wayland (weston, headless), at zoom 1, zoom 2 and full
 # screen, for looking at them at 1:1.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game on a real Wayland compositor: weston, headless, with no
 # settings file. The game runs natively there (Qt's Wayland plug-in), makes
 # one top-level surface only, and shows its labyrinth with the language

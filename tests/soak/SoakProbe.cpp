@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soak_probe: what the soak asks of the X display besides input.
 //
 //   soak_probe windows        one line per visible top-level window, top last:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A random player for Tarnwick: starts the real game under Xvfb in a sandbox
 of its own and sends clicks, drags, right clicks and keys, weighted towards
 what a player does in each window, until the time is up.

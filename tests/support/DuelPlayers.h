@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions of the duel of exploding gems written as text, and a player
 // who lays gems at random (the game's hint plays one who looks one answer

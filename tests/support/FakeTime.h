@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the clock, the cue player and the dice, so animations run
 // without waiting and tests can read back every wait, cue and draw.

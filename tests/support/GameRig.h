@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window test puts around the game: a settings folder of its
 // own, a clock that only counts, a cue player that writes down, dice whose

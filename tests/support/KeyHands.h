@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A player with the keys alone: keys pressed where the keyboard is, a
 // board's cursor led field by field with the arrow keys, buttons reached

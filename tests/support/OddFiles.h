@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a careless or hostile user may leave where the game expects a file,
 // and a watchdog for the reads that must not hang on them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Any riddle room's rules, made as the game makes them, and moves made on
 // them as the mouse makes them: the hint's move, or a move drawn at random

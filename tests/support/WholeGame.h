@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A new game played through the real windows as a player would, with the
 // mouse or with the keys: each room's level 1 solved by following its hint,

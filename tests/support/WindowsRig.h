@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every window of the game on the offscreen platform, made as the program
 // makes them, with a counting clock, recorded cues and dice the test may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A search for every way to lay the twelve pieces into an 8 x 8 chess
 // board, and where each piece then lies on the table.

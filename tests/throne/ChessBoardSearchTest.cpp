@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve pieces really make a chess board: a search for every way to
 // lay them into an 8 x 8 board, each board then laid on the table and judged
 // by the throne room's own check.

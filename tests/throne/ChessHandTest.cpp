@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying a piece: picking it up by one of its squares, turning it in hand
 // and putting it down only where it fits.
 #include "TableFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape table the pictures and the rules share, and the check of the
 // assembled board.
 #include <algorithm>

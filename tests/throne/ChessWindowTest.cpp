@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The throne room on the offscreen platform: carrying, turning and putting
 // down pieces with the mouse, the completed chess board with the finale,
 // and what the room shows and says on entry.

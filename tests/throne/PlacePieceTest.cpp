@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing a newly won piece: random draws of place and turn until the piece
 // fits, and an end to the drawing however crowded the table is.
 #include "TableFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared set-up of the throne-room tests: an empty table before each test,
 // and a generator whose draws the test decides.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The door-room picture: the regions the door room copies, the stones inside
 // their hit areas and the twelve pieces coloured as the piece table says.
 #include "labyrinth/DoorRoomLayout.h"

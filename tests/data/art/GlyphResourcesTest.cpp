@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button glyphs as the game finds them: compiled in under :/glyphs.
 #include <QImage>
 #include <QString>

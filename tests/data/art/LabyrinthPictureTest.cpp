@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth picture: the player is copied opaque and erased with the
 // floor patch, so the floor under his path must be the patch's colour.
 #include "labyrinth/LabyrinthLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // White text is written over the page pictures and black text over the
 // message background: each label rectangle must leave it readable.
 #include "support/PictureFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene pictures: format, size, and light where the game writes on them.
 #include "support/PictureFiles.h"
 

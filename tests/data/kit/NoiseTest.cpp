@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture, the clip and the sounds are drawn from these numbers: a
 // change to a hash feed, a blend or the stream repaints every file made
 // with it.

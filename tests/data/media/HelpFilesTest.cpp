@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules button and the catalogue button open the help files at named
 // topics; the files must hold those anchors, be clean UTF-8, and the rules
 // must speak of every room in both languages.

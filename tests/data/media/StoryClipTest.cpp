@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The story clip must open with FFmpeg and give at least 48 frames of the
 // panel's size, 240 x 148, and actually move.
 #include <gtest/gtest.h>

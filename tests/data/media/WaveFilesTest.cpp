@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eleven cue files must be plain PCM waves the game's sound service
 // can play: right length for the moment they accompany, never clipped,
 // starting and ending softly, and about equally loud.

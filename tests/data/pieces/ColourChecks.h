@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glyphs and the colour measures the piece checks use; the pictures
 // themselves are read with support/PictureFiles.h.

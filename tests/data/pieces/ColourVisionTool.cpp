@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures as a viewer with each kind of colour vision sees them,
 // for looking at the game's pictures through other eyes.
 // Usage: colour_vision [--scale N] PICTURE... FOLDER

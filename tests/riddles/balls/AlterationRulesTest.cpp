@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of alteration: start positions, the knight's jump, the verdict
 // after refused drops, and the shortest solution of every level.
 #include <gtest/gtest.h>

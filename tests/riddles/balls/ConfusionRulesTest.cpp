@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of confusion: start and target tables, the knight's jump onto
 // the one empty field, and a solution of every level found by a search.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of disappearance: the jump over a ball that then vanishes, the
 // yellow ball last in the centre, and a solution of every level.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's departures in three drag rooms, driven through the window as
 // the mouse would: room 4 judges after a refused drop too, room 9 colours
 // its squares by the balls at activation, room 11 takes the jumped ball

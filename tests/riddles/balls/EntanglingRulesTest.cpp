@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of entangling: start positions, the diagonal move rule, the goal,
 // and a search proving that every level can be solved.
 #include <gtest/gtest.h>

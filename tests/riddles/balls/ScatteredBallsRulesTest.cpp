@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rooms of restriction and loneliness: the random deal, the lines the
 // solved test counts, and for every level a few hundred deals, each spread
 // out into a solved position by accepted drops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of displacement: pushing a ball along the corridors, the steps
 // its table of distances was made with, and every level solved by the hint.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duel's board: critical masses, explosions, the order of a sweep and
 // the chain reaction, with its bounds.
 #include <gtest/gtest.h>

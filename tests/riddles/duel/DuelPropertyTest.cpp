@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole duels: a few hundred between a player who lays gems at random and
 // the computer, and one won by a player who looks one answer ahead.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Room 7's duel as a click reports it: the player's gem, the chain
 // reactions, the computer's choice and blinking gem, the end of the duel.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Room 7 in its window on the offscreen platform: a won and a lost duel
 // played with the mouse, with a counting clock and recorded cues; the
 // gems as they reach the window. With TARNWICK_SHOTS set to a folder, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the knight's room and the room of wandering on every level in
 // both languages to PNG files, at the start, halfway through a solution and
 // solved, for looking at the rooms the way the player sees them.

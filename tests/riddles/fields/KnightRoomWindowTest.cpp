@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The knight's room on the offscreen platform: texts, the dealt start,
 // jumps by mouse with their cues, vanished fields showing the bare room,
 // the success button, and the reset.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The knight's room: the dealt start, the jump rule and the steps a jump
 // reports.
 #include <gtest/gtest.h>

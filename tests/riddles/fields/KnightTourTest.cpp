@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tours of the knight's room from every start, found through its rules.
 #include <gtest/gtest.h>
 

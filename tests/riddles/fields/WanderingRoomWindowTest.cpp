@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of wandering on the offscreen platform: texts, the slide with
 // its cues and waits, the gem row, the coloured lines, the success button
 // and the reset.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of wandering: the levels, the slide and the steps it reports,
 // the moves that are ignored, the line and the verdict.
 #include <gtest/gtest.h>

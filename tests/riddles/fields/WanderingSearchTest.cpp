@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks through the room of wandering found through its rules: every level
 // can be solved under its line rule, and walks that break the line rule are
 // not judged solved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the drag rooms share: boards written as text, a room
 // opened on a level, and moves made as the window makes them.

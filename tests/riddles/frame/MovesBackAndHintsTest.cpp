@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every room's moves taken back and made again through copies of its
 // rules, and every room's hint: random walks of legal moves undone to the
 // entry and redone, each level's entry followed hint after hint to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves taken back and made again, and the hint, in the riddle window on
 // the offscreen platform: the duel's gem and the chancellor's answer taken
 // back together, a solved room taken back to its leave button, a reset

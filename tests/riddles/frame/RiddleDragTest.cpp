@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every drag room shares: the field under the mouse, lifting a ball
 // into the hand, and the steps a drop reports.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The riddle frame with room 1 and the door room in front of it, on the
 // offscreen platform, with a counting clock, recorded cues and scripted
 // modal windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of sayings: the letter grids, the typed line and its spaces,
 // both languages, letters counted as characters.
 #include <gtest/gtest.h>

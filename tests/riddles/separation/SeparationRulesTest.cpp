@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room of separation: the nearest-edge rule, and the division judged by
 // its rule: checked against the room's own divisions and against searches
 // over all divisions into four congruent parts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game kept against an unannounced end: a start that finds the
 // recovery file a killed game left takes it up instead of the last saved
 // game and says so once; a damaged one is removed; while another copy of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading from the tool bar: the two file windows, the names
 // they make, and what happens to the game and the files on disk.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer program, run offscreen: what it shows for a file and a
 // topic, and how the game starts, switches and ends it.
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, language and about windows and the two help-file buttons,
 // on the offscreen platform with the real data files.
 #include <QApplication>
