@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPixmap>
@@ -95,9 +94,7 @@ QSize GlyphSize(const QString& path) {
     // Read from the picture's header: the pixels wait until it is drawn.
     QPixmap plain;
     if (QPixmapCache::find(path, &plain)) return plain.size();
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.size();
+    return PictureSize(path, "png");
 }
 
 QIcon GameIcon() {

@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -59,9 +58,7 @@ PictureFault Picture::LoadBmpAtLeast(const QString& path, int minWidth, int minH
     if (!file.exists()) return PictureFault::Missing;
     // Only regular files: a FIFO or a device must not hold the game up.
     if (!file.isFile() || !file.isReadable()) return PictureFault::Unreadable;
-    QImageReader reader(path, "BMP");
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.canRead() ? reader.size() : QSize();
+    const QSize size = PictureSize(path, "BMP");
     if (size.isEmpty()) return PictureFault::NotAPicture;
     if (size.width() < minWidth || size.height() < minHeight) return PictureFault::TooSmall;
     if (when == Decoding::Now) return LoadBmp(path) ? PictureFault::None : PictureFault::NotAPicture;

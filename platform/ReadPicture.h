@@ -25,4 +25,12 @@ inline QImage ReadPicture(QIODevice* device, const char* kind) {
     return ReadPicture(reader);
 }
 
+// The picture's size from its header alone, the pixels left unread; empty
+// when the file is not a picture of that kind.
+inline QSize PictureSize(const QString& path, const char* kind) {
+    QImageReader reader(path, kind);
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead() ? reader.size() : QSize();
+}
+
 }  // namespace tarnwick
