@@ -2,6 +2,7 @@
 #include "labyrinth/LabyrinthBox.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 #include "labyrinth/Corridors.h"
 #include "labyrinth/LabyrinthLayout.h"
@@ -30,7 +31,11 @@ constexpr int StepY[4] = {0, -6, 0, 6};
 LabyrinthBox::LabyrinthBox(QWidget* parent, Stage& stage)
     : PaintBox(parent, 0, 33, 594, 377), stage_(stage), game_(stage.game) {
     setObjectName("box");
-    OnPaint = [this] { FormPaint(); };
+    // Drawn straight onto the widget at every repaint: the labyrinth keeps
+    // no picture of its own. A repaint the window system asks for may follow
+    // a new or loaded game, with the figure standing elsewhere.
+    OnDraw = [this](QPainter& painter, const QRect& area) { Draw(painter, area); };
+    OnPaint = [this] { Tell(); };
     OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { boxMouseDown(b, m, x, y); };
     // The keys walk in the labyrinth while no scene is up; a click on it
     // moves no keyboard focus (under a scene, the scene keeps it).
@@ -119,27 +124,62 @@ void LabyrinthBox::Tell() {
     if (AccessibleGrid* grid = AccessibleGrid::Of(this)) grid->Changed();
 }
 
-void LabyrinthBox::DrawTile(int c, int r) {
+void LabyrinthBox::DrawTile(QPainter& painter, int c, int r, QPoint at) const {
     const int kind = game_.Grid[r][c];
-    if (kind < 0 || kind >= TileKindCount) return;
+    if (kind < 0 || kind >= TileKindCount) {
+        painter.fillRect(QRect(at, QSize(Tile, Tile)), Qt::black);
+        return;
+    }
     const int door = DoorAt(c, r);
     const bool open = door != 0 && game_.DoorOpen[door];
-    CopyRect(canvas, Tile * c, Tile * r, stage_.pictures.LabyrinthPicture, labyrinth_art::tileX(kind),
+    CopyRect(painter, at.x(), at.y(), stage_.pictures.LabyrinthPicture, labyrinth_art::tileX(kind),
              labyrinth_art::tileY(kind, open), Tile, Tile);
 }
 
-void LabyrinthBox::DrawPlayer(int x, int y, int frame, int facing) {
-    const int group = facing < 0 ? 4 : facing;
-    CopyRect(canvas, x, y, stage_.pictures.LabyrinthPicture, labyrinth_art::spriteX(frame, group),
-             labyrinth_art::SpriteTop, SpriteWidth, SpriteHeight);
+void LabyrinthBox::DrawFigure(QPainter& painter, const Figure& figure, QPoint by) const {
+    CopyRect(painter, figure.x + by.x(), figure.y + by.y(), stage_.pictures.LabyrinthPicture,
+             labyrinth_art::spriteX(figure.frame, figure.facing < 0 ? 4 : figure.facing), labyrinth_art::SpriteTop,
+             SpriteWidth, SpriteHeight);
 }
 
-void LabyrinthBox::FormPaint() {
-    for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < GridCols; ++c) DrawTile(c, r);
-    DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
-    // Drawn whole after a new or loaded game: the figure may stand elsewhere.
-    Tell();
+LabyrinthBox::Figure LabyrinthBox::ShownFigure() const {
+    if (walking_) return *walking_;
+    return {Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing};
+}
+
+QRect LabyrinthBox::ShiftBand() const {
+    if (shiftLine_ < 0) return {};
+    const bool row = shiftDirection_ == East || shiftDirection_ == West;
+    return row ? QRect(Tile, Tile * shiftLine_, 9 * Tile, Tile) : QRect(Tile * shiftLine_, Tile, Tile, 5 * Tile);
+}
+
+void LabyrinthBox::Draw(QPainter& painter, const QRect& area) const {
+    const QRect band = ShiftBand();
+    for (int r = 0; r < GridRows; ++r) {
+        for (int c = 0; c < GridCols; ++c) {
+            const QRect tile(Tile * c, Tile * r, Tile, Tile);
+            if (tile.intersects(area) && !band.contains(tile)) DrawTile(painter, c, r, tile.topLeft());
+        }
+    }
+    const Figure figure = ShownFigure();
+    const bool figureOnBand = band.contains(QRect(figure.x, figure.y, SpriteWidth, SpriteHeight));
+    if (!figureOnBand) DrawFigure(painter, figure);
+    if (band.isEmpty()) return;
+
+    // The shifted line, short of its new place by shiftLeft_: what it moves
+    // off at one end of the band comes back in at the other.
+    const QPoint step(StepX[shiftDirection_] / 6, StepY[shiftDirection_] / 6);
+    const QPoint along = step * (step.x() != 0 ? band.width() : band.height());
+    const QPoint back = -step * shiftLeft_;
+    painter.save();
+    painter.setClipRect(band);
+    for (const QPoint by : {back, back + along}) {
+        for (int r = band.top() / Tile; r <= band.bottom() / Tile; ++r)
+            for (int c = band.left() / Tile; c <= band.right() / Tile; ++c)
+                DrawTile(painter, c, r, QPoint(Tile * c, Tile * r) + by);
+        if (figureOnBand) DrawFigure(painter, figure, by);
+    }
+    painter.restore();
 }
 
 void LabyrinthBox::ShiftLine(int line, int direction, bool animate) {
@@ -147,39 +187,16 @@ void LabyrinthBox::ShiftLine(int line, int direction, bool animate) {
     if (!ShiftGrid(game_, line, direction)) return;
     if (!animate) return;
 
-    // Scroll what is on the screen in 18 steps of 3 pixels; the strip that
-    // falls off one end comes back in at the other through the save area.
-    Picture& screen = canvas;
-    Picture& save = stage_.pictures.DragSaveArea;
-    const bool row = direction == East || direction == West;
-    const QRect band = row ? QRect(54, Tile * line, 486, Tile) : QRect(Tile * line, 54, Tile, 270);
-    for (int step = 0; step < 18; ++step) {
-        if (row) {
-            const int y = band.y();
-            if (direction == East) {
-                CopyRect(save, 0, 0, screen, 537, y, 3, Tile);
-                CopyRect(screen, 57, y, screen, 54, y, 483, Tile);
-                CopyRect(screen, 54, y, save, 0, 0, 3, Tile);
-            } else {
-                CopyRect(save, 0, 0, screen, 54, y, 3, Tile);
-                CopyRect(screen, 54, y, screen, 57, y, 483, Tile);
-                CopyRect(screen, 537, y, save, 0, 0, 3, Tile);
-            }
-        } else {
-            const int x = band.x();
-            if (direction == North) {
-                CopyRect(save, 0, 0, screen, x, 54, Tile, 3);
-                CopyRect(screen, x, 54, screen, x, 57, Tile, 267);
-                CopyRect(screen, x, 321, save, 0, 0, Tile, 3);
-            } else {
-                CopyRect(save, 0, 0, screen, x, 321, Tile, 3);
-                CopyRect(screen, x, 57, screen, x, 54, Tile, 267);
-                CopyRect(screen, x, 54, save, 0, 0, Tile, 3);
-            }
-        }
+    // The line scrolls to its new place in 18 steps of 3 pixels.
+    shiftLine_ = line;
+    shiftDirection_ = direction;
+    const QRect band = ShiftBand();
+    for (int step = 1; step <= 18; ++step) {
+        shiftLeft_ = Tile - 3 * step;
         Flush(band);
         stage_.BusyWait(20);
     }
+    shiftLine_ = -1;
 }
 
 void LabyrinthBox::CheckRestored() {
@@ -242,12 +259,12 @@ void LabyrinthBox::Walk(int d) {
         game_.PlayerFacing = d;
         const int fromX = x0 + (i - 1) * StepX[d], fromY = y0 + (i - 1) * StepY[d];
         const int toX = x0 + i * StepX[d], toY = y0 + i * StepY[d];
-        DrawPlayer(fromX, fromY, 0, -1);
-        DrawPlayer(toX, toY, WalkFrames[i - 1], d);
+        walking_ = Figure{toX, toY, WalkFrames[i - 1], d};
         Flush(QRect(fromX, fromY, SpriteWidth, SpriteHeight).united(QRect(toX, toY, SpriteWidth, SpriteHeight)));
         stage_.BusyWait(60);
     }
     Busy = false;
+    walking_.reset();
     game_.PlayerCol += StepX[d] / 6;
     game_.PlayerRow += StepY[d] / 6;
 }
@@ -257,20 +274,16 @@ void LabyrinthBox::EnterDoor() {
     if (door == 0) return;
     if (!VisitRoom(door)) return;
 
-    DrawTile(game_.PlayerCol, game_.PlayerRow);
-    DrawPlayer(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, 1, game_.PlayerFacing);
+    // The door as the room left it (opened, or not).
     Flush(QRect(Tile * game_.PlayerCol, Tile * game_.PlayerRow, Tile, Tile));
     Tell();
 
-    // The chancellor's spell.
-    const int oldX = Tile * game_.PlayerCol + Stand, oldY = Tile * game_.PlayerRow + Stand;
+    // The chancellor's spell: gone from here, then standing there.
+    const QRect before(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, SpriteWidth, SpriteHeight);
     if (!CastSpell(game_, door, stage_.random)) return;
     stage_.PlayCue(CueSpell);
-    DrawPlayer(oldX, oldY, 0, -1);
-    Flush(QRect(oldX, oldY, SpriteWidth, SpriteHeight));
-    const int newX = Tile * game_.PlayerCol + Stand, newY = Tile * game_.PlayerRow + Stand;
-    DrawPlayer(newX, newY, 1, South);
-    Flush(QRect(newX, newY, SpriteWidth, SpriteHeight));
+    Flush(before);
+    Flush(QRect(Tile * game_.PlayerCol + Stand, Tile * game_.PlayerRow + Stand, SpriteWidth, SpriteHeight));
     Tell();
     if (Cursor->Showing() && CursorArrow < 0) ShowCursor();
 }

@@ -4,6 +4,7 @@
 // player drawn from the game's state, lines shifted with their scroll, the
 // player walked tile by tile, and the doors entered.
 #include <functional>
+#include <optional>
 
 #include "platform/OnDemand.h"
 #include "platform/CursorFrame.h"
@@ -24,9 +25,6 @@ public:
 
     void ShiftLine(int line, int direction, bool animate);
     void CheckRestored();
-    void DrawTile(int c, int r);
-    void DrawPlayer(int x, int y, int frame, int facing);
-    void FormPaint();
     void boxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void EnterDoor();
 
@@ -56,6 +54,21 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The figure as it shows: where his sprite's corner lies, his walk
+    // frame and the way he faces.
+    struct Figure {
+        int x, y, frame, facing;
+    };
+
+    // Draws an area of the labyrinth from the game's state and what the
+    // running animation shows now.
+    void Draw(QPainter& painter, const QRect& area) const;
+    void DrawTile(QPainter& painter, int c, int r, QPoint at) const;
+    void DrawFigure(QPainter& painter, const Figure& figure, QPoint by = {}) const;
+    Figure ShownFigure() const;
+    // The line being shifted, on the screen; empty at rest.
+    QRect ShiftBand() const;
+
     // A click on a tile that is not an arrow: a step, a door, the exit.
     void ClickTile(int c, int r);
     void ShiftAt(int line, int direction);
@@ -68,6 +81,14 @@ private:
 
     Stage& stage_;
     Game& game_;
+
+    // What the running animation shows now: the figure between two tiles
+    // while he walks; the line being shifted, its direction and how far it
+    // still lies short of its new place, in pixels.
+    std::optional<Figure> walking_;
+    int shiftLine_ = -1;
+    int shiftDirection_ = East;
+    int shiftLeft_ = 0;
 };
 
 }  // namespace tarnwick

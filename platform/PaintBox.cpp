@@ -32,6 +32,10 @@ void PaintBox::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     const QRect r = event->rect();
+    if (OnDraw) {
+        OnDraw(painter, r);
+        return;
+    }
     painter.drawImage(r.topLeft(), canvas.Image(), r);
 }
 

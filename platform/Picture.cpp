@@ -94,16 +94,29 @@ void Picture::MakePixels() const {
     image_.fill(fill_);
 }
 
-void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,
-              RasterOp op) {
-    if (dst.IsEmpty() || src.IsEmpty()) return;
-    // Clip against the source, then the destination.
+namespace {
+// Cuts a copy's rectangle down to the part that lies inside the source
+// picture, moving its place in the destination along; false when nothing
+// is left.
+bool ClipToSource(const Picture& src, int& dx, int& dy, int& sx, int& sy, int& w, int& h) {
+    if (src.IsEmpty()) return false;
     if (sx < 0) { dx -= sx; w += sx; sx = 0; }
     if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+    w = std::min(w, src.Width() - sx);
+    h = std::min(h, src.Height() - sy);
+    return w > 0 && h > 0;
+}
+}  // namespace
+
+void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,
+              RasterOp op) {
+    if (dst.IsEmpty()) return;
+    // Clip against the source, then the destination.
+    if (!ClipToSource(src, dx, dy, sx, sy, w, h)) return;
     if (dx < 0) { sx -= dx; w += dx; dx = 0; }
     if (dy < 0) { sy -= dy; h += dy; dy = 0; }
-    w = std::min({w, src.Width() - sx, dst.Width() - dx});
-    h = std::min({h, src.Height() - sy, dst.Height() - dy});
+    w = std::min(w, dst.Width() - dx);
+    h = std::min(h, dst.Height() - dy);
     if (w <= 0 || h <= 0) return;
 
     QImage& to = dst.Image();
@@ -127,6 +140,11 @@ void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, 
             break;
         }
     }
+}
+
+void CopyRect(QPainter& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h) {
+    if (!ClipToSource(src, dx, dy, sx, sy, w, h)) return;
+    dst.drawImage(QPoint(dx, dy), src.Image(), QRect(sx, sy, w, h));
 }
 
 void FillRect(Picture& dst, int x, int y, int w, int h, QRgb colour) {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <cstddef>
 
+class QPainter;
+
 namespace tarnwick {
 
 // The game's largest picture is under a megabyte; a file far beyond that
@@ -72,6 +74,10 @@ private:
 // clipped to both pictures.
 void CopyRect(Picture& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h,
               RasterOp op = RasterOp::Copy);
+// Copies the w x h rectangle at (sx, sy) of src onto a widget's painter at
+// (dx, dy), in the widget's own pixels (the painter scales them to the
+// screen), clipped to the picture and to the painter's area.
+void CopyRect(QPainter& dst, int dx, int dy, const Picture& src, int sx, int sy, int w, int h);
 
 // A rectangle filled with one colour.
 void FillRect(Picture& dst, int x, int y, int w, int h, QRgb colour);

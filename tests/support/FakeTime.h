@@ -3,6 +3,7 @@
 // Stand-ins for the clock, the cue player and the dice, so animations run
 // without waiting and tests can read back every wait, cue and draw.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,12 @@ public:
     void BusyWait(int ms) override {
         waits.push_back(ms);
         now += static_cast<std::uint32_t>(ms);
+        if (onWait) onWait();
     }
     std::uint32_t now = 1000;
     std::vector<int> waits;
+    // Called at every wait: an animation's frame is on the screen then.
+    std::function<void()> onWait;
 };
 
 // Writes down "stop" and the cue numbers it is asked to play.
