@@ -3,12 +3,12 @@
 // The main window, the game's only window: its game area holds the tool bar
 // over the labyrinth and every scene shown over them; the game's life
 // cycle, its settings, the zoom and full screen.
-#include <QToolButton>
 #include <QWidget>
 #include <memory>
 
 #include "labyrinth/LabyrinthBox.h"
 #include "platform/CuePlayer.h"
+#include "platform/SpeedButton.h"
 #include "shell/Recovery.h"
 #include "state/IniFile.h"
 #include "state/SavedGame.h"
@@ -59,16 +59,16 @@ public:
 
     QWidget* GameArea = nullptr;  // 594 x 410: the tool bar, the labyrinth, the scenes
     QWidget* Panel1 = nullptr;
-    QToolButton* RestartBtn = nullptr;
-    QToolButton* LoadBtn = nullptr;
-    QToolButton* StoreBtn = nullptr;
-    QToolButton* soundbtn = nullptr;
-    QToolButton* StoryBtn = nullptr;
-    QToolButton* HelpBtn = nullptr;
-    QToolButton* exitbtn = nullptr;
-    QToolButton* RulesBtn = nullptr;
-    QToolButton* InfoBtn = nullptr;
-    QToolButton* FennickBtn = nullptr;
+    TSpeedButton* RestartBtn = nullptr;
+    TSpeedButton* LoadBtn = nullptr;
+    TSpeedButton* StoreBtn = nullptr;
+    TSpeedButton* soundbtn = nullptr;
+    TSpeedButton* StoryBtn = nullptr;
+    TSpeedButton* HelpBtn = nullptr;
+    TSpeedButton* exitbtn = nullptr;
+    TSpeedButton* RulesBtn = nullptr;
+    TSpeedButton* InfoBtn = nullptr;
+    TSpeedButton* FennickBtn = nullptr;
     LabyrinthBox* box = nullptr;
 
     bool FirstActivation = true;

@@ -7,6 +7,7 @@
 #include "pages/Help.h"
 #include "pages/Intro.h"
 #include "platform/Glyphs.h"
+#include "platform/SpeedButton.h"
 #include "shell/GameWindows.h"
 #include "shell/Infodlg.h"
 #include "shell/Main.h"
@@ -16,16 +17,14 @@ namespace tarnwick {
 
 namespace {
 
-QToolButton* SpeedButton(QWidget* panel, const char* name, int left, int width, const char* glyph) {
-    auto* button = new QToolButton(panel);
+TSpeedButton* SpeedButton(QWidget* panel, const char* name, int left, int width, const char* glyph) {
+    auto* button = new TSpeedButton(panel);
     button->setObjectName(name);
     button->setGeometry(left, 4, width, 25);
-    button->setAutoRaise(true);
     // The glyph at its own size, never stretched to the button.
     const QString path = QString(":/glyphs/") + glyph;
     button->setIcon(GlyphIcon(path));
     button->setIconSize(GlyphSize(path));
-    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
@@ -51,7 +50,7 @@ QString KeyName(QKeyCombination key, int language) {
 
 namespace {
 
-QString ToolKeyName(const QToolButton* button, int language) {
+QString ToolKeyName(const TSpeedButton* button, int language) {
     for (const ToolKey& key : ToolKeys)
         if (button->objectName() == QLatin1String(key.button)) return KeyName(key.key, language);
     return {};
@@ -81,20 +80,20 @@ void TMainForm::BuildToolBar() {
     InfoBtn = SpeedButton(Panel1, "InfoBtn", 533, 25, "info.png");
     FennickBtn = SpeedButton(Panel1, "FennickBtn", 557, 32, "fennick.png");
 
-    connect(RestartBtn, &QToolButton::clicked, this, [this] { RestartBtnClick(); });
-    connect(LoadBtn, &QToolButton::clicked, this, [this] { LoadBtnClick(); });
-    connect(StoreBtn, &QToolButton::clicked, this, [this] { StoreBtnClick(); });
-    connect(StoryBtn, &QToolButton::clicked, this, [this] { StoryBtnClick(); });
-    connect(HelpBtn, &QToolButton::clicked, this, [this] { HelpBtnClick(); });
-    connect(exitbtn, &QToolButton::clicked, this, [this] { exitbtnClick(); });
-    connect(RulesBtn, &QToolButton::clicked, this, [this] { RulesBtnClick(); });
-    connect(InfoBtn, &QToolButton::clicked, this, [this] { infobuttonClick(); });
-    connect(FennickBtn, &QToolButton::clicked, this, [this] { FennickBtnClick(); });
+    connect(RestartBtn, &TSpeedButton::clicked, this, [this] { RestartBtnClick(); });
+    connect(LoadBtn, &TSpeedButton::clicked, this, [this] { LoadBtnClick(); });
+    connect(StoreBtn, &TSpeedButton::clicked, this, [this] { StoreBtnClick(); });
+    connect(StoryBtn, &TSpeedButton::clicked, this, [this] { StoryBtnClick(); });
+    connect(HelpBtn, &TSpeedButton::clicked, this, [this] { HelpBtnClick(); });
+    connect(exitbtn, &TSpeedButton::clicked, this, [this] { exitbtnClick(); });
+    connect(RulesBtn, &TSpeedButton::clicked, this, [this] { RulesBtnClick(); });
+    connect(InfoBtn, &TSpeedButton::clicked, this, [this] { infobuttonClick(); });
+    connect(FennickBtn, &TSpeedButton::clicked, this, [this] { FennickBtnClick(); });
 
     // A button's key presses it while the tool bar could be clicked: with
     // no scene over the labyrinth and no step or shift under way.
     for (const ToolKey& key : ToolKeys) {
-        auto* button = Panel1->findChild<QToolButton*>(key.button);
+        auto* button = Panel1->findChild<TSpeedButton*>(key.button);
         auto* shortcut = new QShortcut(QKeySequence(key.key), this);
         connect(shortcut, &QShortcut::activated, button, [this, button] {
             if (OpenScenes().isEmpty() && !box->Busy) button->click();
@@ -103,7 +102,7 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::SetHints() {
-    const auto hint = [this](QToolButton* button, const BiText& text) {
+    const auto hint = [this](TSpeedButton* button, const BiText& text) {
         SetHint(button, stage_.Text(text), ToolKeyName(button, game_.Language));
     };
     hint(RestartBtn, {"Ich beginn nochmal von vorne.", "I restart."});

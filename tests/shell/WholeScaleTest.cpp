@@ -45,7 +45,7 @@ private slots:
     }
 
     void theToolBarDrawsTheSharpGlyphs() {
-        for (QToolButton* button : {main_->RestartBtn, main_->soundbtn, main_->FennickBtn}) {
+        for (TSpeedButton* button : {main_->RestartBtn, main_->soundbtn, main_->FennickBtn}) {
             const QSize size = button->iconSize();
             QCOMPARE(button->icon().pixmap(size, 2.0).size(), 2 * size);
         }
