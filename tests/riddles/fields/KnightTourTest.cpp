@@ -2,8 +2,8 @@
 // Tours of the knight's room from every start, found through its rules.
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
+#include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "riddles/fields/KnightTour.h"
@@ -63,12 +63,14 @@ TEST(KnightTour, EveryStartOfEachBoardHasATourUnlessParityForbidsIt) {
 // Every jump order from a room, through its rules alone, never twice
 // through the same fields left with the ball on the same field; whether
 // one reaches the last field.
-bool AnyOrderSolves(const KnightRules& room, std::set<std::pair<std::vector<bool>, int>>& seen, long& positions) {
+bool AnyOrderSolves(const KnightRules& room, std::unordered_set<std::uint64_t>& seen, long& positions) {
     if (room.Judge() == Verdict::Solved) return true;
     const int n = room.Geometry().columns;
-    std::vector<bool> left;
-    for (int i = 0; i < n * n; ++i) left.push_back(room.FieldThere({i % n, i / n}));
-    if (!seen.insert({left, room.Ball().row * n + room.Ball().col}).second || ++positions > ExhaustiveBudget) return false;
+    // The fields left, one bit each, and the ball's field above them.
+    std::uint64_t key = static_cast<std::uint64_t>(room.Ball().row * n + room.Ball().col) << (n * n);
+    for (int i = 0; i < n * n; ++i)
+        if (room.FieldThere({i % n, i / n})) key |= std::uint64_t{1} << i;
+    if (!seen.insert(key).second || ++positions > ExhaustiveBudget) return false;
     for (int i = 0; i < n * n; ++i) {
         if (!room.CanJumpTo({i % n, i / n})) continue;
         KnightRules next = room;
@@ -80,18 +82,20 @@ bool AnyOrderSolves(const KnightRules& room, std::set<std::pair<std::vector<bool
 
 // The parity argument, checked by searching every jump order: from no odd
 // start of the small board does any order reach the last field, which is
-// what the tour search answers too. (On the 7 x 7 board every order is too
-// many to search.)
+// what the tour search answers too. The board's turns and mirrorings take
+// every odd start to (0,1) or to (1,2), so every order is searched from
+// those two. (On the 7 x 7 board every order is too many to search.)
 TEST(KnightTour, NoOddStartHasATourWhenEveryJumpOrderIsSearched) {
     for (int c = 0; c < 5; ++c) {
         for (int r = (c + 1) % 2; r < 5; r += 2) {
             ScriptedRandom dice;
-            std::set<std::pair<std::vector<bool>, int>> seen;
-            long positions = 0;
             const KnightRules room = Dealt(dice, 1, {c, r});
+            EXPECT_EQ(FindTour(room, Budget).result, TourSearch::NoTour) << "from " << c << "," << r;
+            if (!(c == 0 && r == 1) && !(c == 1 && r == 2)) continue;
+            std::unordered_set<std::uint64_t> seen;
+            long positions = 0;
             EXPECT_FALSE(AnyOrderSolves(room, seen, positions));
             EXPECT_LE(positions, ExhaustiveBudget) << "from " << c << "," << r;
-            EXPECT_EQ(FindTour(room, Budget).result, TourSearch::NoTour);
         }
     }
 }
