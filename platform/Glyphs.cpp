@@ -28,26 +28,31 @@ QPixmap CachedGlyph(const QString& path) {
 
 // An icon whose pictures are decoded the first time it is drawn or asked
 // about, not when a window is made: a scene's buttons cost nothing until
-// the scene shows. Once made, it answers exactly as the icon it stands for.
+// the scene shows. A glyph's twice-as-dense twin waits until a screen of
+// twice the density (or the game at twice its size) asks for it. Once made,
+// it answers exactly as the icon it stands for.
 class DeferredIcon : public QIconEngine {
 public:
-    explicit DeferredIcon(std::function<QIcon()> make)
-        : made_(std::make_shared<Made>(Made{std::move(make), {}})) {}
+    // make(twice): the icon, with the pictures for twice the density when
+    // twice is set. complete: make gives every picture the first time.
+    DeferredIcon(std::function<QIcon(bool twice)> make, bool complete)
+        : made_(std::make_shared<Made>(Made{std::move(make), {}, false, complete})) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        Icon(scale).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, 1.0, mode, state);
+        return Icon(1.0).pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return Icon().pixmap(size / scale, scale, mode, state);
+        return Icon(scale).pixmap(size / scale, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
+        return Icon(2.0).actualSize(size, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return Icon().availableSizes(mode, state);
+        return Icon(2.0).availableSizes(mode, state);
     }
     bool isNull() override { return false; }
     QString key() const override { return QStringLiteral("tarnwick-deferred"); }
@@ -55,31 +60,36 @@ public:
 
 private:
     struct Made {
-        std::function<QIcon()> make;
+        std::function<QIcon(bool)> make;
         QIcon icon;
+        bool made;
+        bool complete;
     };
-    const QIcon& Icon() {
-        if (made_->make) {
-            made_->icon = made_->make();
-            made_->make = nullptr;
+    const QIcon& Icon(qreal scale) {
+        const bool twice = scale > 1.0;
+        if (!made_->made || (twice && !made_->complete)) {
+            made_->icon = made_->make(twice);
+            made_->made = true;
+            made_->complete = made_->complete || twice;
         }
         return made_->icon;
     }
     std::shared_ptr<Made> made_;  // shared by the copies Qt makes
 };
 
-QIcon MadeGlyphIcon(const QString& path) {
+QIcon MadeGlyphIcon(const QString& path, bool twice) {
     QIcon icon;
     QPixmap plain = CachedGlyph(path);
     if (plain.isNull()) return icon;
     plain.setDevicePixelRatio(1);
     icon.addPixmap(plain);
+    if (!twice) return icon;
     QString twicePath = path;
     twicePath.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-    QPixmap twice = CachedGlyph(twicePath);
-    if (!twice.isNull()) {
-        twice.setDevicePixelRatio(2);
-        icon.addPixmap(twice);
+    QPixmap dense = CachedGlyph(twicePath);
+    if (!dense.isNull()) {
+        dense.setDevicePixelRatio(2);
+        icon.addPixmap(dense);
     }
     return icon;
 }
@@ -87,7 +97,7 @@ QIcon MadeGlyphIcon(const QString& path) {
 
 QIcon GlyphIcon(const QString& path) {
     if (!QFile::exists(path)) return {};
-    return QIcon(new DeferredIcon([path] { return MadeGlyphIcon(path); }));
+    return QIcon(new DeferredIcon([path](bool twice) { return MadeGlyphIcon(path, twice); }, false));
 }
 
 QSize GlyphSize(const QString& path) {
@@ -98,12 +108,15 @@ QSize GlyphSize(const QString& path) {
 }
 
 QIcon GameIcon() {
-    return QIcon(new DeferredIcon([] {
-        QIcon icon;
-        for (int size : {TARNWICK_ICON_SIZES})
-            icon.addPixmap(QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/icon%1.png").arg(size), "png")));
-        return icon;
-    }));
+    return QIcon(new DeferredIcon(
+        [](bool) {
+            QIcon icon;
+            for (int size : {TARNWICK_ICON_SIZES})
+                icon.addPixmap(
+                    QPixmap::fromImage(ReadPicture(QStringLiteral(":/glyphs/icon%1.png").arg(size), "png")));
+            return icon;
+        },
+        true));
 }
 
 }  // namespace tarnwick

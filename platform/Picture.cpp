@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -21,6 +24,49 @@ namespace tarnwick {
 Picture::Picture(int width, int height) { Create(width, height); }
 
 namespace {
+std::uint32_t Little(const unsigned char* at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | at[i];
+    return value;
+}
+
+// The kind of BMP the game's own pictures are (uncompressed, 24 bits a
+// pixel), read a band of rows at a time straight into the picture: several
+// times faster than the general reader, which matters for the labyrinth on
+// the first frame. Nothing for another kind of BMP, which the general
+// reader then takes; a null image for a picture of this kind cut short,
+// whose missing rows the general reader would leave undefined.
+std::optional<QImage> DecodePlainBmp(int fd, std::size_t fileSize) {
+    unsigned char head[54];
+    if (::pread(fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head)) return {};
+    const std::uint32_t offset = Little(head + 10, 4), infoSize = Little(head + 14, 4);
+    const auto width = static_cast<std::int32_t>(Little(head + 18, 4));
+    const auto height = static_cast<std::int32_t>(Little(head + 22, 4));
+    if (head[0] != 'B' || head[1] != 'M' || (infoSize != 40 && infoSize != 108 && infoSize != 124) ||
+        Little(head + 26, 2) != 1 || Little(head + 28, 2) != 24 || Little(head + 30, 4) != 0 || width <= 0 ||
+        width > 32768 || height <= 0 || height > 32768 || offset < 14 + infoSize)
+        return {};
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    if (offset + stride * static_cast<std::size_t>(height) > fileSize) return QImage();
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    constexpr int BandRows = 16;
+    std::vector<unsigned char> band(stride * BandRows);
+    for (int first = 0; first < height; first += BandRows) {
+        const int rows = std::min(BandRows, height - first);
+        // Rows are stored bottom up: the band's last row comes first.
+        const std::size_t at = offset + stride * static_cast<std::size_t>(height - first - rows);
+        if (::pread(fd, band.data(), stride * rows, static_cast<off_t>(at)) != static_cast<ssize_t>(stride * rows))
+            return QImage();
+        for (int i = 0; i < rows; ++i) {
+            const unsigned char* from = band.data() + stride * static_cast<std::size_t>(rows - 1 - i);
+            auto* to = reinterpret_cast<QRgb*>(image.scanLine(first + i));
+            for (int x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[2], from[1], from[0]);
+        }
+    }
+    return image;
+}
+
 // Only a regular file of a picture's size is read: a FIFO or a device put in
 // place of a picture must not hold the game up (it is opened without
 // waiting and left unread). The pixels are decoded straight from the file,
@@ -30,10 +76,17 @@ QImage DecodeBmp(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return {};
     struct stat status {};
-    QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::size_t>(status.st_size) > MaxPictureFileSize ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        static_cast<std::size_t>(status.st_size) > MaxPictureFileSize) {
+        ::close(fd);
+        return {};
+    }
+    if (std::optional<QImage> plain = DecodePlainBmp(fd, static_cast<std::size_t>(status.st_size))) {
+        ::close(fd);
+        return *plain;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {};
     }

@@ -190,6 +190,41 @@ TEST_F(PictureFile, AFileThatGoesBadBeforeItsFirstUseGivesABlackPicture) {
     EXPECT_EQ(replaced.Height(), 48);
 }
 
+// Pictures of every width (rows padded to four bytes or not), tall enough
+// to span several bands, and of other kinds than the game's own, decode to
+// exactly what Qt's own reader makes of them; one cut short is no picture
+// (Qt would leave its missing rows undefined).
+TEST_F(PictureFile, EveryBmpDecodesAsQtReadsIt) {
+    struct Case {
+        int w, h;
+        QImage::Format format;
+        int cut;  // bytes cut off the file's end
+    };
+    const Case cases[] = {{1, 1, QImage::Format_RGB32, 0},   {2, 3, QImage::Format_RGB32, 0},
+                          {3, 17, QImage::Format_RGB32, 0},  {5, 33, QImage::Format_RGB32, 0},
+                          {594, 162, QImage::Format_RGB32, 0}, {7, 5, QImage::Format_Indexed8, 0},
+                          {9, 40, QImage::Format_RGB32, 30}};
+    for (const Case& c : cases) {
+        QImage noise(c.w, c.h, QImage::Format_RGB32);
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) noise.setPixel(x, y, qRgb(x * 37 + y, y * 91 + x * 3, (x ^ y) * 13));
+        if (c.format != QImage::Format_RGB32) noise = noise.convertToFormat(c.format);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(noise.save(&buffer, "BMP"));
+        const QString path = Write("kinds.bmp", bytes.left(bytes.size() - c.cut));
+        QImage expected = c.cut ? QImage() : QImage(path, "BMP");
+        if (!expected.isNull()) expected = expected.convertToFormat(QImage::Format_RGB32);
+        Picture p;
+        SCOPED_TRACE(::testing::Message() << c.w << "x" << c.h << " format " << c.format << " cut " << c.cut);
+        EXPECT_EQ(p.LoadBmp(path), !expected.isNull());
+        if (!expected.isNull()) {
+            EXPECT_TRUE(p.Image() == expected);
+        }
+    }
+}
+
 TEST(Picture, OnlyAPictureSizedRegularFileIsRead) {
     using namespace testing;
     const fs::path dir = fs::temp_directory_path() / ("tarnwick-pictures-" + std::to_string(::getpid()));
