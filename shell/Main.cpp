@@ -137,7 +137,9 @@ void TMainForm::StartGame(bool named) {
     NewGame();
     game_.ShowStoryAtStart = true;
     Recovery = std::make_unique<RecoveryFile>(UserDataFolder());
-    if (Recovery->Hold()) {
+    // Only a game left behind is taken up at once; otherwise the file is
+    // held from the first change on.
+    if (Recovery->Present() && Recovery->Hold()) {
         if (const auto left = Recovery->Left()) {
             // The game goes on exactly where it stood, arrows and all.
             PlaySavedGame(*left);

@@ -13,6 +13,8 @@ RecoveryFile::RecoveryFile(std::string folder) : folder_(std::move(folder)) {}
 
 bool RecoveryFile::Hold() {
     if (lock_) return true;
+    if (refused_) return false;
+    refused_ = true;
     if (!QDir().mkpath(QString::fromStdString(folder_))) return false;
     auto lock = std::make_unique<QLockFile>(QString::fromStdString(LockPath()));
     // Held for the whole game: only a holder no longer running (its process
@@ -20,8 +22,11 @@ bool RecoveryFile::Hold() {
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) return false;
     lock_ = std::move(lock);
+    refused_ = false;
     return true;
 }
+
+bool RecoveryFile::Present() const { return IsRegularFile(Path()); }
 
 std::optional<SavedGame> RecoveryFile::Left() {
     if (!lock_ || !IsRegularFile(Path())) return std::nullopt;
@@ -35,21 +40,25 @@ std::optional<SavedGame> RecoveryFile::Left() {
 }
 
 void RecoveryFile::Start(const GameInPlay& play) {
-    if (lock_ && !kept_) kept_ = EncodeSavedGame(RecordFromState(play));
+    if (!kept_) kept_ = EncodeSavedGame(RecordFromState(play));
 }
 
 void RecoveryFile::Keep(const GameInPlay& play) {
-    if (!lock_) return;
     const SavedGame record = RecordFromState(play);
     const SavedGameBytes bytes = EncodeSavedGame(record);
     if (kept_ == bytes) return;
     // Written or not, the same record is not tried again until it changes;
-    // a failure is silent, as a failed save is.
+    // a failure is silent, as a failed save is. The hold is taken at the
+    // first change: taking it waits for the disk, and the first frame
+    // need not.
     kept_ = bytes;
+    if (!lock_ && !Hold()) return;
     WriteSavedGameFile(Path(), record);
 }
 
 void RecoveryFile::End() {
+    // Nothing is kept after the end, nor the hold taken again.
+    refused_ = true;
     if (!lock_) return;
     QFile::remove(QString::fromStdString(Path()));
     lock_.reset();

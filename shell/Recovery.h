@@ -26,10 +26,14 @@ public:
     RecoveryFile& operator=(const RecoveryFile&) = delete;
 
     // Takes this session's hold on the file; false when another game that
-    // is running holds it, or the folder cannot be written. Without the
+    // is running holds it, or the folder cannot be written, and from then
+    // on for the whole session (what another game keeps stays its own). Without the
     // hold nothing below reads, writes or removes anything.
     bool Hold();
     bool Held() const { return lock_ != nullptr; }
+    // A file lies there: left by a session that ended unannounced, or kept
+    // by a game still running.
+    bool Present() const;
 
     // The game a session that ended unannounced left, which this session
     // now keeps (the file stays until it changes); nothing when there is
@@ -38,7 +42,8 @@ public:
     // The game as this session starts it: nothing is written until it
     // changes.
     void Start(const GameInPlay& play);
-    // Writes the game when its record differs from the one last kept.
+    // Writes the game when its record differs from the one last kept,
+    // taking the hold first if this session has none yet.
     void Keep(const GameInPlay& play);
     // The end through the quit question: the file goes, nothing more is
     // written and the hold is given up.
@@ -50,6 +55,7 @@ public:
 private:
     std::string folder_;
     std::unique_ptr<QLockFile> lock_;
+    bool refused_ = false;  // a hold once refused is not tried again
     std::optional<SavedGameBytes> kept_;  // the record the file holds, or the start's
 };
 

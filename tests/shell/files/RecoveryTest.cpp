@@ -161,6 +161,13 @@ private slots:
         QVERIFY(main.close());
         QCOMPARE(Read(recovery), holds ? std::nullopt : before);
         QCOMPARE(Read(last), Bytes(LastSaved));
+
+        // Nothing is kept after that end, whatever still changes.
+        game.DoorOpen[10] = true;
+        QEventLoop ended;
+        QTimer::singleShot(20, &ended, &QEventLoop::quit);
+        ended.exec();
+        QCOMPARE(Read(recovery), holds ? std::nullopt : before);
     }
 };
 
