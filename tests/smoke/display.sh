@@ -15,7 +15,7 @@ own_display() {
     xvfb_pid=$!
     for _ in $(seq 300); do
       kill -0 "$xvfb_pid" 2>/dev/null || break
-      if [ "$(tr -d ' \n' < "/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+      if [ "$(tr -d ' \n' 2>/dev/null < "/tmp/.X$n-lock")" = "$xvfb_pid" ] &&
          DISPLAY=":$n" xdpyinfo > /dev/null 2>&1; then
         echo "$n" > "$1/display"
         export DISPLAY=":$n"

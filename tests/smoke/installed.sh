@@ -38,12 +38,22 @@ else
 fi
 
 cd "$home/elsewhere"
-"${run_as[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$display" QT_QPA_PLATFORM=xcb HOME="$home" \
-  XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
-  "$game" > "$work/game.log" 2>&1 &
-game_pid=$!
-
+start_game() {
+  "${run_as[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$display" QT_QPA_PLATFORM=xcb HOME="$home" \
+    XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
+    "$game" > "$work/game.log" 2>&1 &
+  game_pid=$!
+}
+start_game
 window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
+# Now and then, with other X tests running, the game finds no display here
+# although the server answers; a second start is allowed, and said.
+if [ -z "$window" ] && grep -q "no display" "$work/game.log"; then
+  echo "the game found no display at its first start; started again"
+  sleep 1
+  start_game
+  window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
+fi
 [ -n "$window" ] || { echo "the installed game did not open its window"; cat "$work/game.log"; exit 1; }
 # The splash goes with a click; then the story pages open for a new player
 # and close with their tick button (without a window manager the main
