@@ -31,9 +31,20 @@ TPuzzleWin::TPuzzleWin(Stage& stage, const RiddleWindowTable& riddles)
     Cursor = new CursorFrame(surface());
 }
 
-bool TPuzzleWin::FormCreate() {
-    // Only checked now; decoded the first time a room is drawn.
-    return LoadStartPicture(game_, RoomPicture, "b1.bmp", Width, Height, Decoding::AtFirstUse);
+namespace {
+
+// Only checked here; decoded the first time a room is drawn.
+bool TakeRoomPicture(const Game& game, Picture& picture) {
+    return LoadStartPicture(game, picture, "b1.bmp", RoomW, RoomH, Decoding::AtFirstUse);
+}
+
+}  // namespace
+
+bool TPuzzleWin::FormCreate() { return TakeRoomPicture(game_, RoomPicture); }
+
+bool TPuzzleWin::CheckPictures(const Game& game) {
+    Picture picture;
+    return TakeRoomPicture(game, picture);
 }
 
 void TPuzzleWin::ShowModal(int room) {

@@ -23,8 +23,11 @@ class TPuzzleWin : public SceneWindow {
 public:
     TPuzzleWin(Stage& stage, const RiddleWindowTable& riddles);
     // Checks the room picture (decoded at its first use); false when it
-    // cannot be read.
+    // cannot be read (the error box has then been shown).
     bool FormCreate();
+    // The same check before the room is made: the game checks at start the
+    // pictures of the rooms it makes only when they are first entered.
+    static bool CheckPictures(const Game& game);
     void ShowModal(int room);
 
     // Handlers, public so tests can drive the room.

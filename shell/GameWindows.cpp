@@ -68,8 +68,20 @@ bool GameWindows::MakeAll() {
         intro->FormCreate();
         return intro;
     });
-    if (!Make(PuzzleWin, stage, RiddleWindows)->FormCreate()) return false;
-    if (!Make(ChessWin, stage)->FormCreate()) return false;
+    // The door and throne rooms are made when first entered, but a picture
+    // of theirs that cannot be read ends the game at start.
+    if (!TPuzzleWin::CheckPictures(game) || !TChessWin::CheckPictures(game)) return false;
+    Later(PuzzleWin, [this] {
+        auto* door = new TPuzzleWin(stage, RiddleWindows);
+        door->FormCreate();
+        return door;
+    });
+    Later(ChessWin, [this] {
+        auto* throne = new TChessWin(stage);
+        throne->FormCreate();
+        throne->DoneWin = DoneWin;
+        return throne;
+    });
     Later(yesnodlg, [this] { return new Tyesnodlg(stage); });
     Later(MessDlg, [this] { return new TMessDlg(stage); });
     Later(DoneWin, [this] { return new TDoneWin(stage); });
@@ -87,7 +99,6 @@ bool GameWindows::MakeAll() {
     MainForm->box->PuzzleWin = PuzzleWin;
     MainForm->box->ChessWin = ChessWin;
     MainForm->box->MazeWin = MazeWin;
-    ChessWin->DoneWin = DoneWin;
     return true;
 }
 

@@ -3,9 +3,8 @@
 // The game and every window of it, each made once and unmade in the reverse
 // order: the game's state, the stage that hands it to the scenes together
 // with the clock, the dice and the cue player, and each window by its name.
-// The main window and the windows whose pictures are checked at start are
-// made at start; every other scene the first time it is wanted, so the
-// first frame waits for nothing it does not show. Tests that play the whole
+// The main window is made at start; every other scene the first time it is
+// wanted, so the first frame waits for nothing it does not show. Tests that play the whole
 // game make the same set with services of their own.
 #include <functional>
 #include <vector>
@@ -39,11 +38,10 @@ public:
     GameWindows& operator=(const GameWindows&) = delete;
     ~GameWindows();
 
-    // Makes the main window and the door and throne rooms, whose pictures
-    // are checked at start, and readies every other window to be made when
-    // first wanted; hands each the others it opens. False when a window's
-    // pictures are missing (the error box has then been shown): the program
-    // must end.
+    // Makes the main window, checks the pictures of the door and throne
+    // rooms and readies every other window to be made when first wanted;
+    // hands each the others it opens. False when a window's pictures are
+    // missing (the error box has then been shown): the program must end.
     bool MakeAll();
 
     Game game;
@@ -54,8 +52,8 @@ public:
     OnDemand<TInfoDialog> InfoDialog;
     OnDemand<TSplash> Splash;
     OnDemand<TIntroWin> IntroWin;
-    TPuzzleWin* PuzzleWin = nullptr;
-    TChessWin* ChessWin = nullptr;
+    OnDemand<TPuzzleWin> PuzzleWin;
+    OnDemand<TChessWin> ChessWin;
     OnDemand<Tyesnodlg> yesnodlg;
     OnDemand<TMessDlg> MessDlg;
     OnDemand<TDoneWin> DoneWin;

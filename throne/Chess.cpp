@@ -68,12 +68,23 @@ QString TChessWin::CellName(QPoint cell) const {
     return name;
 }
 
+namespace {
+
+// Only checked here; decoded the first time the room is drawn.
+bool TakeThronePictures(const Game& game, Picture& throne, Picture& pieces) {
+    return LoadStartPicture(game, throne, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
+           LoadStartPicture(game, pieces, "b8.bmp", pieces_art::Width, pieces_art::Height, Decoding::AtFirstUse);
+}
+
+}  // namespace
+
+bool TChessWin::CheckPictures(const Game& game) {
+    Picture throne, pieces;
+    return TakeThronePictures(game, throne, pieces);
+}
+
 bool TChessWin::FormCreate() {
-    // Only checked now; decoded the first time the room is drawn.
-    const bool loaded = LoadStartPicture(game_, ThronePicture, "b3.bmp", 400, 300, Decoding::AtFirstUse) &&
-                        LoadStartPicture(game_, PiecesPicture, "b8.bmp", pieces_art::Width,
-                                                         pieces_art::Height, Decoding::AtFirstUse);
-    if (!loaded) return false;
+    if (!TakeThronePictures(game_, ThronePicture, PiecesPicture)) return false;
     CarrySaveArea.Create(BoxSize, BoxSize);
     Hand = ChessHand(game_);
     ShowSolved(false);

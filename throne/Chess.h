@@ -20,6 +20,9 @@ public:
     // use); false when one is missing and the program must end (the error
     // box has then been shown).
     bool FormCreate();
+    // The same check before the room is made: the game checks the throne
+    // room's pictures at start and makes the room when it is first entered.
+    static bool CheckPictures(const Game& game);
     // The entry message, then the room itself: 1 when left with OKBtn after
     // the board was completed, 2 when left with EscBtn.
     int ShowModal();

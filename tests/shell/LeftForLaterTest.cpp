@@ -64,10 +64,10 @@ private slots:
         GameWindows windows(rig_.clock, rig_.dice, sound);
         QVERIFY(windows.MakeAll());
         windows.game.Language = 0;
-        // No scene is made before it is wanted, but for the door and throne
-        // rooms, whose pictures are checked at start.
+        // No scene is made before it is wanted.
         QVERIFY(!windows.Splash.IfMade() && !windows.IntroWin.IfMade() && !windows.MessDlg.IfMade() &&
-                !windows.HelpWin.IfMade() && !windows.LoadDlg.IfMade() && !windows.DoneWin.IfMade());
+                !windows.HelpWin.IfMade() && !windows.LoadDlg.IfMade() && !windows.DoneWin.IfMade() &&
+                !windows.PuzzleWin.IfMade() && !windows.ChessWin.IfMade());
         for (int room = 1; room <= RoomCount; ++room) QVERIFY(!windows.RiddleWindows[room].IfMade());
         TMainForm& main = *windows.MainForm;
         TPuzzleWin& puzzle = *windows.PuzzleWin;
