@@ -3,7 +3,9 @@
 // Where the game can find no display to show itself on (no Wayland
 // compositor and no X server within reach), Qt's own account of its
 // platform plug-ins is held back and the game says so in one line of its
-// own on standard error, then ends with exit code 1.
+// own on standard error, followed by the first few things Qt said about
+// the display it tried (indented, for whoever looks into it), then ends
+// with exit code 1.
 #include <string>
 
 namespace tarnwick {

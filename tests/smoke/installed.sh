@@ -49,7 +49,8 @@ window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
 # Now and then, with other X tests running, the game finds no display here
 # although the server answers; a second start is allowed, and said.
 if [ -z "$window" ] && grep -q "no display" "$work/game.log"; then
-  echo "the game found no display at its first start; started again"
+  echo "the game found no display at its first start; started again. It said:"
+  sed 's/^/  /' "$work/game.log"
   sleep 1
   start_game
   window="$(await_window "$game_pid" --name 'Tarnwick V1.3')"
