@@ -4,8 +4,8 @@
 // order: the game's state, the stage that hands it to the scenes together
 // with the clock, the dice and the cue player, and each window by its name.
 // The main window is made at start; every other scene the first time it is
-// wanted, so the first frame waits for nothing it does not show. Tests that play the whole
-// game make the same set with services of their own.
+// wanted, so the first frame waits for nothing it does not show. Tests that
+// play the whole game make the same set with services of their own.
 #include <functional>
 #include <vector>
 

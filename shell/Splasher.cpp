@@ -44,11 +44,10 @@ void TSplash::Activate() {
     if (!picture.LoadBmp(QString::fromStdString(game_.ProgramDir + "b0.bmp"))) return;
     // A title picture of the window's own size becomes the window's picture:
     // the splash never holds it twice.
-    if (!bm->canvas.HasPixels() && picture.Width() == bm->canvas.Width() && picture.Height() == bm->canvas.Height()) {
+    if (picture.Width() == bm->canvas.Width() && picture.Height() == bm->canvas.Height())
         bm->canvas = std::move(picture);
-        return;
-    }
-    CopyRect(bm->canvas, 0, 0, picture, 0, 0, 200, 150);
+    else
+        CopyRect(bm->canvas, 0, 0, picture, 0, 0, 200, 150);
 }
 
 void TSplash::Click() {
